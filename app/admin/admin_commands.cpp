@@ -1,0 +1,57 @@
+#include "app/admin/admin_commands.h"
+
+#include "app/admin/admin_context.h"
+#include "app/admin/transfer_commands.h"
+
+#include <QFileInfo>
+
+namespace kv::admin {
+namespace {
+
+constexpr char kUsageText[]
+    = "usage: kvadmin [--dir DIR] COMMAND ...\n"
+      "\n"
+      "  import LABEL FILE.csv\n"
+      "      add the rows of a CSV file to a data file, all or nothing\n"
+      "  export LABEL [--key KEYLABEL] [FILE.csv]\n"
+      "      write a data file as CSV, in record order or in the order of a key,\n"
+      "      to FILE.csv or to standard output\n"
+      "\n"
+      "LABEL is KVLIBRETA, KVAPRENDE, KVMATERIAS, KVALUAP or KVSEGUIR; KEYLABEL a key\n"
+      "of that file such as KVA:CLAVE_ALFA. DIR, the folder of the data files,\n"
+      "defaults to the current folder.\n";
+
+} // namespace
+
+int run(const QStringList& args, std::FILE* out, std::FILE* err) {
+    Context ctx {QStringLiteral("."), out, err};
+    QStringList rest = args;
+    if (!rest.isEmpty() && rest.front() == QLatin1String("--dir")) {
+        if (rest.size() < 2) {
+            return usageError(ctx, QStringLiteral("--dir needs a folder"));
+        }
+        ctx.directory = rest[1];
+        rest.remove(0, 2);
+        if (!QFileInfo(ctx.directory).isDir()) {
+            return usageError(ctx, QStringLiteral("no such folder: %1").arg(ctx.directory));
+        }
+    }
+    if (rest.isEmpty()) {
+        std::fputs(kUsageText, err);
+        return kUsage;
+    }
+    const QString command = rest.takeFirst();
+    if (command == QLatin1String("import")) {
+        return runImport(ctx, rest);
+    }
+    if (command == QLatin1String("export")) {
+        return runExport(ctx, rest);
+    }
+    if (command == QLatin1String("help") || command == QLatin1String("--help")) {
+        std::fputs(kUsageText, out);
+        return kSucceeded;
+    }
+    return usageError(ctx, QStringLiteral("unknown command '%1'").arg(command));
+}
+
+} // namespace kv::admin
