@@ -19,7 +19,10 @@ QString baseDir()
 
 } // namespace
 
-std::int32_t studentOf(std::int64_t n) { return static_cast<std::int32_t>(1 + n / 30); }
+std::int32_t studentOf(std::int64_t n)
+{
+    return static_cast<std::int32_t>(1 + n / 30);
+}
 
 void fillTracking(Record& r, std::int64_t n)
 {

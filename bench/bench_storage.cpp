@@ -8,8 +8,8 @@
 #include "bench/bench_data.h"
 #include "data/cp1252.h"
 #include "data/files/kvseguir.h"
-#include "data/key_reader.h"
 #include "data/key_encoding.h"
+#include "data/key_reader.h"
 #include "data/row_codec.h"
 #include "data/table_schema.h"
 
@@ -68,8 +68,8 @@ void BM_InsertBareSqlite(benchmark::State& state)
     for (int i = 0; i < rowcodec::boundCount(def); ++i) {
         placeholders += i == 0 ? "?" : ",?";
     }
-    sql::Statement* insert = db.cached("INSERT INTO " + schema::table(def) + " (" + schema::dataColumns(def) + ", "
-        + schema::keyColumns(def) + ") VALUES (" + placeholders + ")");
+    sql::Statement* insert = db.cached("INSERT INTO " + schema::table(def) + " (" + schema::dataColumns(def)
+        + ", " + schema::keyColumns(def) + ") VALUES (" + placeholders + ")");
     // Prepare the bound values beforehand, so that only SQLite is measured.
     std::vector<std::vector<std::string>> texts;
     std::vector<std::vector<QByteArray>> keys;
@@ -83,7 +83,8 @@ void BM_InsertBareSqlite(benchmark::State& state)
         std::string s;
         for (int f = 0; f < static_cast<int>(def.fields.size()); ++f) {
             if (def.fields[f].type == FieldType::Text) {
-                cp1252::toUtf8(buffer.bytes().constData() + def.fields[f].offset, def.fields[f].size, s, true);
+                cp1252::toUtf8(
+                    buffer.bytes().constData() + def.fields[f].offset, def.fields[f].size, s, true);
                 t.push_back(s);
             } else {
                 iv.push_back(buffer.integer(f));

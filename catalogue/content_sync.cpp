@@ -13,8 +13,6 @@
 namespace kv {
 namespace {
 
-constexpr int kPage = 500;
-
 // Texts compare as if padded with spaces: equal once trailing spaces are gone.
 QByteArray trimmed(QByteArray bytes)
 {
@@ -27,7 +25,7 @@ QByteArray trimmed(QByteArray bytes)
 // What ties a tracking row to its catalogue entry.
 struct Link {
     std::int32_t subject;
-    QByteArray content;  // prioritised content, trailing spaces removed
+    QByteArray content; // prioritised content, trailing spaces removed
     QByteArray learning; // learning memo, trailing spaces removed
     bool operator<(const Link& o) const
     {
@@ -98,7 +96,8 @@ private:
 class Batch {
 public:
     explicit Batch(Dictionary& dict)
-        : files_ {&dict.kvaprende.access, &dict.kvaluap.access, &dict.kvseguir.access, &dict.kvmaterias.access}
+        : files_ {
+            &dict.kvaprende.access, &dict.kvaluap.access, &dict.kvseguir.access, &dict.kvmaterias.access}
     {
         for (FileManager* f : files_) {
             if (!f->beginBatch()) {
@@ -150,87 +149,55 @@ SyncResult synchroniseContents(Dictionary& dict, const Record& subject)
         return fail(dict.kvseguir.access);
     }
     const std::int32_t subjectCode = subject.integer(KVM::NRO_REGISTRO);
-    const std::int32_t course = subject.integer(KVM::COD_CURSO);
 
     // The whole catalogue, in record order (it is small: a few entries per subject).
     std::vector<Record> entries;
     std::set<Link> catalogue;
-    {
-        RecordOrderReader reader(dict.kvaprende.access);
-        std::int64_t after = 0;
-        for (;;) {
-            int got = 0;
-            if (reader.read(after, kPage, [&](std::int64_t pos, const Record& e) {
-                    catalogue.insert(entryLink(e));
-                    if (e.integer(KVAP::COD_MATERIA) == subjectCode) {
-                        entries.push_back(e);
-                    }
-                    after = pos;
-                    ++got;
-                    return true;
-                })
-                != Status::Ok) {
-                return fail(dict.kvaprende.access);
+    if (RecordOrderReader(dict.kvaprende.access).forEach([&](std::int64_t, const Record& e) {
+            catalogue.insert(entryLink(e));
+            if (e.integer(KVAP::COD_MATERIA) == subjectCode) {
+                entries.push_back(e);
             }
-            if (got < kPage) {
-                break;
-            }
-        }
+            return true;
+        })
+        != Status::Ok) {
+        return fail(dict.kvaprende.access);
     }
 
-    // Creation: the course's students by name (capitals and small letters
-    // alike, equal names in the order they were added).
     if (!entries.empty()) {
+        // The course's students by name: capitals and small letters alike,
+        // equal names in the order they were added. Students without a name
+        // are not in the name order at all.
         std::vector<Student> students;
         KeyReader byCourse(dict.kvaluap.access, KVA::CLAVE_TIPO_CURSO_DIVISION);
-        Record probe(dict.kvaluap.buffer.def());
-        probe.setInteger(KVA::COD_CURSO, course);
-        byCourse.setPrefixRange(probe, 1);
-        std::optional<KeyAnchor> anchor;
-        for (;;) {
-            int got = 0;
-            if (byCourse.read(Direction::Forward, anchor, kPage, [&](const KeyAnchor& row, const Record& a) {
-                    // Students without a name are not in the name order at all.
-                    if (!a.isFieldEmpty(KVA::APELLIDO_NOMBRE)) {
-                        students.push_back({a.integer(KVA::LEGAJO), a.rawText(KVA::APELLIDO_NOMBRE)});
-                    }
-                    anchor = row;
-                    ++got;
-                    return true;
-                })
-                != Status::Ok) {
-                return fail(dict.kvaluap.access);
-            }
-            if (got < kPage) {
-                break;
-            }
+        Record course(dict.kvaluap.buffer.def());
+        course.setInteger(KVA::COD_CURSO, subject.integer(KVM::COD_CURSO));
+        byCourse.setPrefixRange(course, 1);
+        if (byCourse.forEach([&](const KeyAnchor&, const Record& a) {
+                if (!a.isFieldEmpty(KVA::APELLIDO_NOMBRE)) {
+                    students.push_back({a.integer(KVA::LEGAJO), a.rawText(KVA::APELLIDO_NOMBRE)});
+                }
+                return true;
+            })
+            != Status::Ok) {
+            return fail(dict.kvaluap.access);
         }
 
         // The subject's existing rows, by student and link.
         std::set<std::pair<std::int32_t, Link>> existing;
-        {
-            KeyReader bySubject(dict.kvseguir.access, KVG::CLAVE_COD_MATERIA);
-            Record probeRow(dict.kvseguir.buffer.def());
-            probeRow.setInteger(KVG::COD_MATERIA, subjectCode);
-            bySubject.setPrefixRange(probeRow, 1);
-            std::optional<KeyAnchor> rowAnchor;
-            for (;;) {
-                int got = 0;
-                if (bySubject.read(Direction::Forward, rowAnchor, kPage, [&](const KeyAnchor& row, const Record& g) {
-                        existing.emplace(g.integer(KVG::NRO_LEGAJO), rowLink(g));
-                        rowAnchor = row;
-                        ++got;
-                        return true;
-                    })
-                    != Status::Ok) {
-                    return fail(dict.kvseguir.access);
-                }
-                if (got < kPage) {
-                    break;
-                }
-            }
+        KeyReader bySubject(dict.kvseguir.access, KVG::CLAVE_COD_MATERIA);
+        Record probe(dict.kvseguir.buffer.def());
+        probe.setInteger(KVG::COD_MATERIA, subjectCode);
+        bySubject.setPrefixRange(probe, 1);
+        if (bySubject.forEach([&](const KeyAnchor&, const Record& g) {
+                existing.emplace(g.integer(KVG::NRO_LEGAJO), rowLink(g));
+                return true;
+            })
+            != Status::Ok) {
+            return fail(dict.kvseguir.access);
         }
 
+        // Catalogue entries in record order, within each the students by name.
         Record& row = dict.kvseguir.buffer;
         for (const Record& entry : entries) {
             const Link link = entryLink(entry);
@@ -248,31 +215,19 @@ SyncResult synchroniseContents(Dictionary& dict, const Record& subject)
     }
 
     // Removal, for every subject: rows whose catalogue entry is gone.
-    {
-        RecordOrderReader all(dict.kvseguir.access);
-        std::vector<std::int64_t> orphans;
-        std::int64_t after = 0;
-        for (;;) {
-            int got = 0;
-            if (all.read(after, kPage, [&](std::int64_t pos, const Record& g) {
-                    if (!catalogue.count(rowLink(g))) {
-                        orphans.push_back(pos);
-                    }
-                    after = pos;
-                    ++got;
-                    return true;
-                })
-                != Status::Ok) {
-                return fail(dict.kvseguir.access);
+    std::vector<std::int64_t> orphans;
+    if (RecordOrderReader(dict.kvseguir.access).forEach([&](std::int64_t pos, const Record& g) {
+            if (!catalogue.count(rowLink(g))) {
+                orphans.push_back(pos);
             }
-            if (got < kPage) {
-                break;
-            }
-        }
-        for (std::int64_t pos : orphans) {
-            if (dict.kvseguir.access.deleteAt(pos) == Status::Ok) {
-                ++result.deleted;
-            }
+            return true;
+        })
+        != Status::Ok) {
+        return fail(dict.kvseguir.access);
+    }
+    for (std::int64_t pos : orphans) {
+        if (dict.kvseguir.access.deleteAt(pos) == Status::Ok) {
+            ++result.deleted;
         }
     }
 

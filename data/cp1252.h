@@ -20,7 +20,10 @@ char16_t toUnicode(unsigned char byte);
 std::optional<unsigned char> fromUnicode(char16_t ch);
 
 QString decode(const char* bytes, qsizetype length);
-inline QString decode(const QByteArray& bytes) { return decode(bytes.constData(), bytes.size()); }
+inline QString decode(const QByteArray& bytes)
+{
+    return decode(bytes.constData(), bytes.size());
+}
 
 // Encodes the whole text, or returns nothing when a character is outside
 // Windows-1252. `badIndex` receives the index of the first such character.

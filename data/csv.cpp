@@ -11,11 +11,13 @@ constexpr QChar kCr = QLatin1Char('\r');
 constexpr QChar kLf = QLatin1Char('\n');
 constexpr char16_t kBom = 0xFEFF;
 
-bool isLineEnd(QChar c) {
+bool isLineEnd(QChar c)
+{
     return c == kCr || c == kLf;
 }
 
-bool needsQuotes(const QString& cell) {
+bool needsQuotes(const QString& cell)
+{
     for (const QChar c : cell) {
         if (c == kComma || c == kQuote || isLineEnd(c)) {
             return true;
@@ -27,18 +29,21 @@ bool needsQuotes(const QString& cell) {
 } // namespace
 
 Reader::Reader(QString text)
-    : text_(std::move(text)) {
+    : text_(std::move(text))
+{
     if (text_.startsWith(QChar(kBom))) {
         pos_ = 1;
     }
 }
 
-bool Reader::fail(int line, const QString& reason) {
+bool Reader::fail(int line, const QString& reason)
+{
     error_ = SyntaxError {line, reason};
     return false;
 }
 
-bool Reader::skipLineEnd() {
+bool Reader::skipLineEnd()
+{
     if (atEnd() || !isLineEnd(peek())) {
         return false;
     }
@@ -50,7 +55,8 @@ bool Reader::skipLineEnd() {
     return true;
 }
 
-bool Reader::readQuoted(QString& cell) {
+bool Reader::readQuoted(QString& cell)
+{
     const int start = line_;
     ++pos_; // opening quote
     for (;;) {
@@ -79,7 +85,8 @@ bool Reader::readQuoted(QString& cell) {
     return true;
 }
 
-bool Reader::readPlain(QString& cell) {
+bool Reader::readPlain(QString& cell)
+{
     const qsizetype from = pos_;
     while (!atEnd() && peek() != kComma && !isLineEnd(peek())) {
         if (peek() == kQuote) {
@@ -91,7 +98,8 @@ bool Reader::readPlain(QString& cell) {
     return true;
 }
 
-bool Reader::next(Row& row) {
+bool Reader::next(Row& row)
+{
     if (error_) {
         return false;
     }
@@ -115,7 +123,8 @@ bool Reader::next(Row& row) {
     }
 }
 
-std::optional<QString> decodeUtf8(const QByteArray& bytes, int* badLine) {
+std::optional<QString> decodeUtf8(const QByteArray& bytes, int* badLine)
+{
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
@@ -131,7 +140,8 @@ std::optional<QString> decodeUtf8(const QByteArray& bytes, int* badLine) {
     return text;
 }
 
-QByteArray formatRow(const std::vector<QString>& cells) {
+QByteArray formatRow(const std::vector<QString>& cells)
+{
     QString line;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i > 0) {

@@ -10,15 +10,18 @@ namespace {
 
 constexpr int kPageSize = 500;
 
-ExportResult writeFailed(std::int64_t count) {
+ExportResult writeFailed(std::int64_t count)
+{
     return {count, QStringLiteral("the output cannot be written")};
 }
 
-ExportResult readFailed(const FileManager& file, std::int64_t count) {
+ExportResult readFailed(const FileManager& file, std::int64_t count)
+{
     return {count, QStringLiteral("%1 cannot be read: %2").arg(file.name(), file.lastErrorText())};
 }
 
-ExportResult exportInKeyOrder(FileManager& file, int key, const ByteSink& sink) {
+ExportResult exportInKeyOrder(FileManager& file, int key, const ByteSink& sink)
+{
     KeyReader reader(file, key);
     std::optional<KeyAnchor> anchor;
     std::int64_t count = 0;
@@ -45,7 +48,8 @@ ExportResult exportInKeyOrder(FileManager& file, int key, const ByteSink& sink) 
     }
 }
 
-ExportResult exportInRecordOrder(FileManager& file, const ByteSink& sink) {
+ExportResult exportInRecordOrder(FileManager& file, const ByteSink& sink)
+{
     std::int64_t count = 0;
     file.setRecordOrder();
     for (;;) {
@@ -65,7 +69,8 @@ ExportResult exportInRecordOrder(FileManager& file, const ByteSink& sink) {
 
 } // namespace
 
-std::vector<QString> headerCells(const FileDef& def) {
+std::vector<QString> headerCells(const FileDef& def)
+{
     std::vector<QString> cells;
     for (const FieldDef& f : def.fields) {
         cells.push_back(QString::fromLatin1(f.label.data(), qsizetype(f.label.size())));
@@ -76,7 +81,8 @@ std::vector<QString> headerCells(const FileDef& def) {
     return cells;
 }
 
-QString fieldText(const Record& record, int field) {
+QString fieldText(const Record& record, int field)
+{
     switch (record.def().fields[field].type) {
     case FieldType::Long:
     case FieldType::Short:
@@ -91,7 +97,8 @@ QString fieldText(const Record& record, int field) {
     return {};
 }
 
-std::vector<QString> recordCells(const Record& record) {
+std::vector<QString> recordCells(const Record& record)
+{
     std::vector<QString> cells;
     const auto fieldCount = static_cast<int>(record.def().fields.size());
     const auto memoCount = static_cast<int>(record.def().memos.size());
@@ -104,7 +111,8 @@ std::vector<QString> recordCells(const Record& record) {
     return cells;
 }
 
-ExportResult exportCsv(FileManager& file, std::optional<int> key, const ByteSink& sink) {
+ExportResult exportCsv(FileManager& file, std::optional<int> key, const ByteSink& sink)
+{
     if (!sink(formatRow(headerCells(file.def())))) {
         return writeFailed(0);
     }

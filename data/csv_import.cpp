@@ -11,12 +11,14 @@
 namespace kv::csv {
 namespace {
 
-QString labelText(std::string_view label) {
+QString labelText(std::string_view label)
+{
     return QString::fromLatin1(label.data(), qsizetype(label.size()));
 }
 
 // Describes the character at `index` (a surrogate pair as one) that Windows-1252 lacks.
-QString badCharacter(QStringView text, qsizetype index) {
+QString badCharacter(QStringView text, qsizetype index)
+{
     const QChar c = text[index];
     const bool pair = c.isHighSurrogate() && index + 1 < text.size() && text[index + 1].isLowSurrogate();
     const char32_t code = pair ? QChar::surrogateToUcs4(c, text[index + 1]) : c.unicode();
@@ -27,7 +29,8 @@ QString badCharacter(QStringView text, qsizetype index) {
 }
 
 // Nothing when the value fits `size` bytes of Windows-1252, else the reason.
-std::optional<QString> checkStorable(QStringView value, int size) {
+std::optional<QString> checkStorable(QStringView value, int size)
+{
     qsizetype bad = -1;
     const auto bytes = cp1252::encode(value, &bad);
     if (!bytes) {
@@ -40,7 +43,8 @@ std::optional<QString> checkStorable(QStringView value, int size) {
 }
 
 std::optional<QString> parseWhole(
-    const QString& raw, std::int64_t low, std::int64_t high, std::int64_t& value) {
+    const QString& raw, std::int64_t low, std::int64_t high, std::int64_t& value)
+{
     const QString t = raw.trimmed();
     if (t.isEmpty()) {
         value = 0;
@@ -63,7 +67,8 @@ std::optional<QString> parseWhole(
     return std::nullopt;
 }
 
-std::optional<QString> parseDecimal(const QString& raw, int size, std::int64_t& hundredths) {
+std::optional<QString> parseDecimal(const QString& raw, int size, std::int64_t& hundredths)
+{
     const auto parsed = codec::parseHundredths(raw);
     if (!parsed) {
         const QString t = raw.trimmed();
@@ -82,7 +87,8 @@ std::optional<QString> parseDecimal(const QString& raw, int size, std::int64_t& 
     return std::nullopt;
 }
 
-FieldError duplicateError(FileManager& file) {
+FieldError duplicateError(FileManager& file)
+{
     const FileDef& def = file.def();
     const int k = file.duplicateKey();
     QStringList fields;
@@ -98,7 +104,8 @@ FieldError duplicateError(FileManager& file) {
 }
 
 // Ends a batch that failed; a file that the import itself created is removed again.
-void undo(FileManager& file, bool existed) {
+void undo(FileManager& file, bool existed)
+{
     file.abandonBatch();
     if (!existed) {
         file.close();
@@ -106,24 +113,28 @@ void undo(FileManager& file, bool existed) {
     }
 }
 
-ImportResult failure(QString text) {
+ImportResult failure(QString text)
+{
     return {0, std::move(text)};
 }
 
-ImportResult failure(const SyntaxError& e) {
+ImportResult failure(const SyntaxError& e)
+{
     return failure(describe(e.line, {{}, e.reason}));
 }
 
 } // namespace
 
-QString describe(int line, const FieldError& error) {
+QString describe(int line, const FieldError& error)
+{
     if (error.field.isEmpty()) {
         return QStringLiteral("line %1: %2").arg(line).arg(error.reason);
     }
     return QStringLiteral("line %1, field %2: %3").arg(line).arg(error.field, error.reason);
 }
 
-std::optional<QString> setFieldFromText(Record& record, int field, const QString& text) {
+std::optional<QString> setFieldFromText(Record& record, int field, const QString& text)
+{
     const FieldDef& fd = record.def().fields[field];
     switch (fd.type) {
     case FieldType::Long:
@@ -171,7 +182,8 @@ std::optional<QString> setFieldFromText(Record& record, int field, const QString
     return QStringLiteral("unknown field type");
 }
 
-std::optional<QString> setMemoFromText(Record& record, int memo, const QString& text) {
+std::optional<QString> setMemoFromText(Record& record, int memo, const QString& text)
+{
     if (auto e = checkStorable(text, record.def().memos[memo].size)) {
         return e;
     }
@@ -180,7 +192,8 @@ std::optional<QString> setMemoFromText(Record& record, int memo, const QString& 
 }
 
 std::optional<ColumnMap> ColumnMap::fromHeader(
-    const FileDef& def, const std::vector<QString>& header, FieldError* error) {
+    const FileDef& def, const std::vector<QString>& header, FieldError* error)
+{
     ColumnMap map(def);
     for (const QString& cell : header) {
         const QString label = cell.trimmed();
@@ -205,7 +218,8 @@ std::optional<ColumnMap> ColumnMap::fromHeader(
     return map;
 }
 
-std::optional<FieldError> ColumnMap::fill(const std::vector<QString>& cells, Record& record) const {
+std::optional<FieldError> ColumnMap::fill(const std::vector<QString>& cells, Record& record) const
+{
     record.clear();
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         const Column& c = columns_[i];
@@ -219,7 +233,8 @@ std::optional<FieldError> ColumnMap::fill(const std::vector<QString>& cells, Rec
     return std::nullopt;
 }
 
-ImportResult importCsv(FileManager& file, const QByteArray& utf8) {
+ImportResult importCsv(FileManager& file, const QByteArray& utf8)
+{
     int badLine = 0;
     const auto text = decodeUtf8(utf8, &badLine);
     if (!text) {

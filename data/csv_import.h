@@ -54,7 +54,9 @@ private:
         int index = 0;
     };
     explicit ColumnMap(const FileDef& def)
-        : def_(&def) { }
+        : def_(&def)
+    {
+    }
 
     const FileDef* def_;
     std::vector<Column> columns_;

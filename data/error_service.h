@@ -24,8 +24,8 @@ enum class Msg {
     UpdateFailed,
     DeleteFailed,
     ChangedByOtherStation, // a form's change met a record changed meanwhile
-    UpdateRetry,           // question after a form's failed write
-    DeleteRetry,           // question after a form's failed delete
+    UpdateRetry, // question after a form's failed write
+    DeleteRetry, // question after a form's failed delete
     RetrievalFailed,
     ViewOpenFailed,
     RecordChangedOrDeleted,
@@ -48,8 +48,8 @@ struct Message {
 
 // What fills the placeholders of a message.
 struct MsgArgs {
-    QString file;      // %File
-    QString key;       // %Key and %Message
+    QString file; // %File
+    QString key; // %Key and %Message
     QString errorText; // %ErrorText
 };
 

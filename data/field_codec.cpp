@@ -118,7 +118,8 @@ std::int64_t readPacked(const char* p, int size)
 bool writePacked(char* p, int size, std::int64_t hundredths)
 {
     const bool negative = hundredths < 0;
-    std::uint64_t magnitude = negative ? std::uint64_t(0) - std::uint64_t(hundredths) : std::uint64_t(hundredths);
+    std::uint64_t magnitude
+        = negative ? std::uint64_t(0) - std::uint64_t(hundredths) : std::uint64_t(hundredths);
     if (magnitude > static_cast<std::uint64_t>(packedLimit(size))) {
         return false;
     }
@@ -139,7 +140,8 @@ bool writePacked(char* p, int size, std::int64_t hundredths)
 QString formatHundredths(std::int64_t hundredths)
 {
     const bool negative = hundredths < 0;
-    const std::uint64_t m = negative ? std::uint64_t(0) - std::uint64_t(hundredths) : std::uint64_t(hundredths);
+    const std::uint64_t m
+        = negative ? std::uint64_t(0) - std::uint64_t(hundredths) : std::uint64_t(hundredths);
     return QStringLiteral("%1%2.%3")
         .arg(negative ? QStringLiteral("-") : QString())
         .arg(m / 100)

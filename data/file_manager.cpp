@@ -42,9 +42,15 @@ FileManager::~FileManager()
     }
 }
 
-QString FileManager::name() const { return QString::fromLatin1(def_.fileName.data(), def_.fileName.size()); }
+QString FileManager::name() const
+{
+    return QString::fromLatin1(def_.fileName.data(), def_.fileName.size());
+}
 
-QString FileManager::path() const { return QDir(directory_).filePath(name()); }
+QString FileManager::path() const
+{
+    return QDir(directory_).filePath(name());
+}
 
 bool FileManager::fail(const QString& text)
 {
@@ -58,7 +64,10 @@ void FileManager::configure(sql::Database& db)
     db.exec(pragma("cache_size", -kCacheKb));
 }
 
-sql::Database* FileManager::database() { return open() ? &db_ : nullptr; }
+sql::Database* FileManager::database()
+{
+    return open() ? &db_ : nullptr;
+}
 
 bool FileManager::open()
 {
@@ -102,8 +111,8 @@ bool FileManager::create()
     const QString p = path();
     const QByteArray native = QFile::encodeName(p);
     sqlite3* raw = nullptr;
-    const int rc
-        = sqlite3_open_v2(native.constData(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXCLUSIVE, nullptr);
+    const int rc = sqlite3_open_v2(native.constData(), &raw,
+        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXCLUSIVE, nullptr);
     sql::Database db(raw);
     bool ok = rc == SQLITE_OK;
     if (ok) {
@@ -245,7 +254,8 @@ bool FileManager::rebuildKeys(sql::Database& db)
     for (const KeyDef& key : def_.keys) {
         const std::string column = "k_" + std::string(bareName(key.label));
         if (!columns.count(column)
-            && !db.exec("ALTER TABLE " + schema::table(def_) + " ADD COLUMN " + sql::quoted(column) + " BLOB")) {
+            && !db.exec(
+                "ALTER TABLE " + schema::table(def_) + " ADD COLUMN " + sql::quoted(column) + " BLOB")) {
             return false;
         }
     }
@@ -253,7 +263,8 @@ bool FileManager::rebuildKeys(sql::Database& db)
     for (const KeyDef& key : def_.keys) {
         set += (set.empty() ? "" : ", ") + schema::keyColumn(key) + "=?";
     }
-    sql::Statement* select = db.cached("SELECT pos, " + schema::dataColumns(def_) + " FROM " + schema::table(def_));
+    sql::Statement* select
+        = db.cached("SELECT pos, " + schema::dataColumns(def_) + " FROM " + schema::table(def_));
     sql::Statement* write = db.cached("UPDATE " + schema::table(def_) + " SET " + set + " WHERE pos=?");
     if (!select || !write) {
         return false;
@@ -371,7 +382,6 @@ void FileManager::setOrder(int key, int fixedComponents)
 {
     orderKey_ = key;
     anchor_.reset();
-    anchorAtEnd_ = false;
     if (fixedComponents > 0) {
         rangeLow_ = keyPrefix(buffer_, def_.keys[key], fixedComponents);
         rangeHigh_ = prefixUpperBound(rangeLow_);
@@ -383,42 +393,26 @@ void FileManager::setOrder(int key, int fixedComponents)
 
 Status FileManager::next()
 {
-    if (orderKey_ < 0) {
-        return Status::NoRecord;
-    }
-    KeyReader reader(*this, orderKey_);
-    reader.setRange(rangeLow_, rangeHigh_);
-    std::optional<KeyAnchor> from;
-    if (anchor_) {
-        from = KeyAnchor {anchor_->first, anchor_->second};
-    }
-    Status found = Status::NoRecord;
-    const Status s = reader.read(Direction::Forward, from, 1, [&](const KeyAnchor& row, const Record& rec) {
-        buffer_ = rec;
-        adopt(row.position, rec);
-        anchor_ = std::make_pair(row.value, row.position);
-        found = Status::Ok;
-        return true;
-    });
-    return s == Status::Ok ? found : s;
+    return step(Direction::Forward);
 }
 
 Status FileManager::previous()
+{
+    return step(Direction::Backward);
+}
+
+Status FileManager::step(Direction direction)
 {
     if (orderKey_ < 0) {
         return Status::NoRecord;
     }
     KeyReader reader(*this, orderKey_);
     reader.setRange(rangeLow_, rangeHigh_);
-    std::optional<KeyAnchor> from;
-    if (anchor_) {
-        from = KeyAnchor {anchor_->first, anchor_->second};
-    }
     Status found = Status::NoRecord;
-    const Status s = reader.read(Direction::Backward, from, 1, [&](const KeyAnchor& row, const Record& rec) {
+    const Status s = reader.read(direction, anchor_, 1, [&](const KeyAnchor& row, const Record& rec) {
         buffer_ = rec;
         adopt(row.position, rec);
-        anchor_ = std::make_pair(row.value, row.position);
+        anchor_ = row;
         found = Status::Ok;
         return true;
     });
@@ -430,7 +424,8 @@ int FileManager::duplicateKeyIndex() const
     // SQLite names the column: "UNIQUE constraint failed: KVALUAP.k_CLAVE_DNI".
     const QString text = db_.errorText();
     for (int i = 0; i < static_cast<int>(def_.keys.size()); ++i) {
-        const QString column = QStringLiteral(".k_") + QString::fromLatin1(bareName(def_.keys[i].label).data());
+        const QString column
+            = QStringLiteral(".k_") + QString::fromLatin1(bareName(def_.keys[i].label).data());
         if (text.endsWith(column) || text.contains(column + QLatin1Char(','))) {
             return i;
         }
@@ -624,7 +619,8 @@ Status FileManager::tryInsert()
                 }
             }
             const Answer again = errors_.throwMessage(Msg::AutoIncrementFailed,
-                {name(), QString::fromLatin1(def_.keys[key].label.data(), def_.keys[key].label.size()), lastError_});
+                {name(), QString::fromLatin1(def_.keys[key].label.data(), def_.keys[key].label.size()),
+                    lastError_});
             if (again != Answer::Yes) {
                 return Status::Error;
             }
@@ -639,7 +635,8 @@ void FileManager::reportWriteStatus(Status s, Msg failure)
 {
     switch (s) {
     case Status::Ok:
-    case Status::NoRecord: break;
+    case Status::NoRecord:
+        break;
     case Status::Duplicate: {
         QString key;
         if (duplicateKey_ >= 0) {
@@ -649,8 +646,12 @@ void FileManager::reportWriteStatus(Status s, Msg failure)
         errors_.throwMessage(Msg::DuplicateKey, {name(), key, lastError_});
         break;
     }
-    case Status::Changed: errors_.throwMessage(Msg::RecordChangedOrDeleted, {name(), {}, lastError_}); break;
-    case Status::Error: errors_.throwMessage(failure, {name(), {}, lastError_}); break;
+    case Status::Changed:
+        errors_.throwMessage(Msg::RecordChangedOrDeleted, {name(), {}, lastError_});
+        break;
+    case Status::Error:
+        errors_.throwMessage(failure, {name(), {}, lastError_});
+        break;
     }
 }
 
@@ -777,7 +778,10 @@ Status FileManager::deleteRecord()
     return s;
 }
 
-void FileManager::setRecordOrder() { scanPos_ = 0; }
+void FileManager::setRecordOrder()
+{
+    scanPos_ = 0;
+}
 
 Status FileManager::nextInRecordOrder()
 {

@@ -16,12 +16,19 @@
 
 namespace kv {
 
+struct KeyAnchor {
+    QByteArray value;
+    std::int64_t position = 0;
+};
+
+enum class Direction { Forward, Backward };
+
 enum class Status {
     Ok,
-    NoRecord,  // nothing matched, end of the range or of the file
+    NoRecord, // nothing matched, end of the range or of the file
     Duplicate, // a unique key would hold the value twice
-    Changed,   // the record was changed or deleted by another program since it was read
-    Error,     // anything else; see lastErrorText()
+    Changed, // the record was changed or deleted by another program since it was read
+    Error, // anything else; see lastErrorText()
 };
 
 class FileManager {
@@ -110,6 +117,7 @@ private:
     void configure(sql::Database& db);
     bool fail(const QString& text);
     Status readOne(sql::Statement& stmt);
+    Status step(Direction direction);
     Status insertRow();
     Status insertNumbered();
     Status writeRow(std::int64_t position);
@@ -137,8 +145,7 @@ private:
     // key-order cursor
     int orderKey_ = -1;
     QByteArray rangeLow_, rangeHigh_;
-    std::optional<std::pair<QByteArray, std::int64_t>> anchor_;
-    bool anchorAtEnd_ = false;
+    std::optional<KeyAnchor> anchor_;
     // record-order cursor
     std::int64_t scanPos_ = 0;
 };

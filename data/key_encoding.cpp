@@ -8,11 +8,16 @@ namespace {
 int componentLength(const FieldDef& fd)
 {
     switch (fd.type) {
-    case FieldType::Long: return 4;
-    case FieldType::Short: return 2;
-    case FieldType::Date: return 4;
-    case FieldType::Decimal: return 8;
-    case FieldType::Text: return fd.size;
+    case FieldType::Long:
+        return 4;
+    case FieldType::Short:
+        return 2;
+    case FieldType::Date:
+        return 4;
+    case FieldType::Decimal:
+        return 8;
+    case FieldType::Text:
+        return fd.size;
     }
     return 0;
 }

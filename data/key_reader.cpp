@@ -5,6 +5,50 @@
 #include "data/table_schema.h"
 
 namespace kv {
+namespace {
+
+constexpr int kPage = 500;
+
+// Steps through a bound statement, decoding the data columns from
+// `firstData` on into `scratch` and handing each row to `onRow`.
+template <class OnRow>
+Status stepRows(FileManager& file, sql::Statement& stmt, int firstData, Record& scratch, OnRow&& onRow)
+{
+    int rc;
+    while ((rc = stmt.step()) == SQLITE_ROW) {
+        rowcodec::read(stmt, firstData, scratch);
+        if (!onRow(stmt)) {
+            return Status::Ok;
+        }
+    }
+    if (rc != SQLITE_DONE) {
+        file.reportReadError();
+        return Status::Error;
+    }
+    return Status::Ok;
+}
+
+// Reads page after page until a page comes back short or the sink stops.
+// `readPage(limit, counted)` reads one page; its sink reports each row
+// through `counted(keepGoing)`.
+template <class ReadPage> Status pageThrough(ReadPage&& readPage)
+{
+    for (;;) {
+        int got = 0;
+        bool stopped = false;
+        const std::function<bool(bool)> counted = [&](bool keepGoing) {
+            ++got;
+            stopped = !keepGoing;
+            return keepGoing;
+        };
+        const Status s = readPage(kPage, counted);
+        if (s != Status::Ok || stopped || got < kPage) {
+            return s;
+        }
+    }
+}
+
+} // namespace
 
 KeyReader::KeyReader(FileManager& file, int key)
     : file_(file)
@@ -30,9 +74,13 @@ void KeyReader::setPrefixRange(const Record& from, int components)
     low_ = std::move(prefix);
 }
 
-QByteArray KeyReader::valueOf(const Record& record) const { return keyValue(record, file_.def().keys[key_]); }
+QByteArray KeyReader::valueOf(const Record& record) const
+{
+    return keyValue(record, file_.def().keys[key_]);
+}
 
-Status KeyReader::read(Direction direction, const std::optional<KeyAnchor>& anchor, int limit, const Sink& sink)
+Status KeyReader::read(
+    Direction direction, const std::optional<KeyAnchor>& anchor, int limit, const Sink& sink)
 {
     sql::Database* db = file_.database();
     if (!db) {
@@ -58,8 +106,8 @@ Status KeyReader::read(Direction direction, const std::optional<KeyAnchor>& anch
         add("(" + k + ", pos) " + (forward ? ">" : "<") + " (?3, ?4)");
     }
     const std::string order = forward ? " ORDER BY " + k + ", pos" : " ORDER BY " + k + " DESC, pos DESC";
-    const std::string sql = "SELECT pos, " + k + ", " + schema::dataColumns(def) + " FROM " + schema::table(def)
-        + where + order + " LIMIT ?5";
+    const std::string sql = "SELECT pos, " + k + ", " + schema::dataColumns(def) + " FROM "
+        + schema::table(def) + where + order + " LIMIT ?5";
 
     sql::Statement* stmt = db->cached(sql);
     if (!stmt) {
@@ -79,19 +127,20 @@ Status KeyReader::read(Direction direction, const std::optional<KeyAnchor>& anch
     }
     use->bindInt(5, limit);
 
-    int rc;
-    while ((rc = use->step()) == SQLITE_ROW) {
-        KeyAnchor row {use->columnBlob(1), use->columnInt(0)};
-        rowcodec::read(*use, 2, scratch_);
-        if (!sink(row, scratch_)) {
-            return Status::Ok;
-        }
-    }
-    if (rc != SQLITE_DONE) {
-        file_.reportReadError();
-        return Status::Error;
-    }
-    return Status::Ok;
+    return stepRows(file_, *use, 2, scratch_, [&](const sql::Statement& row) {
+        return sink(KeyAnchor {row.columnBlob(1), row.columnInt(0)}, scratch_);
+    });
+}
+
+Status KeyReader::forEach(const Sink& sink)
+{
+    std::optional<KeyAnchor> anchor;
+    return pageThrough([&](int limit, const std::function<bool(bool)>& counted) {
+        return read(Direction::Forward, anchor, limit, [&](const KeyAnchor& row, const Record& record) {
+            anchor = row;
+            return counted(sink(row, record));
+        });
+    });
 }
 
 } // namespace kv
@@ -111,8 +160,8 @@ Status RecordOrderReader::read(std::int64_t after, int limit, const Sink& sink)
         return Status::Error;
     }
     const FileDef& def = file_.def();
-    sql::Statement* stmt = db->cached("SELECT pos, " + schema::dataColumns(def) + " FROM " + schema::table(def)
-        + " WHERE pos > ?1 ORDER BY pos LIMIT ?2");
+    sql::Statement* stmt = db->cached("SELECT pos, " + schema::dataColumns(def) + " FROM "
+        + schema::table(def) + " WHERE pos > ?1 ORDER BY pos LIMIT ?2");
     if (!stmt) {
         file_.reportReadError();
         return Status::Error;
@@ -120,18 +169,19 @@ Status RecordOrderReader::read(std::int64_t after, int limit, const Sink& sink)
     sql::StatementUse use(*stmt);
     use->bindInt(1, after);
     use->bindInt(2, limit);
-    int rc;
-    while ((rc = use->step()) == SQLITE_ROW) {
-        rowcodec::read(*use, 1, scratch_);
-        if (!sink(use->columnInt(0), scratch_)) {
-            return Status::Ok;
-        }
-    }
-    if (rc != SQLITE_DONE) {
-        file_.reportReadError();
-        return Status::Error;
-    }
-    return Status::Ok;
+    return stepRows(file_, *use, 1, scratch_,
+        [&](const sql::Statement& row) { return sink(row.columnInt(0), scratch_); });
+}
+
+Status RecordOrderReader::forEach(const Sink& sink)
+{
+    std::int64_t after = 0;
+    return pageThrough([&](int limit, const std::function<bool(bool)>& counted) {
+        return read(after, limit, [&](std::int64_t position, const Record& record) {
+            after = position;
+            return counted(sink(position, record));
+        });
+    });
 }
 
 } // namespace kv

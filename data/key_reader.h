@@ -12,13 +12,6 @@
 
 namespace kv {
 
-struct KeyAnchor {
-    QByteArray value;
-    std::int64_t position = 0;
-};
-
-enum class Direction { Forward, Backward };
-
 class KeyReader {
 public:
     KeyReader(FileManager& file, int key);
@@ -39,6 +32,8 @@ public:
     // Returning false from the sink stops the read.
     using Sink = std::function<bool(const KeyAnchor& row, const Record& record)>;
     Status read(Direction direction, const std::optional<KeyAnchor>& anchor, int limit, const Sink& sink);
+    // Every record of the range, page by page, until the sink returns false.
+    Status forEach(const Sink& sink);
 
     // The sort value of a record in this key (null when the key leaves it out).
     QByteArray valueOf(const Record& record) const;
@@ -64,6 +59,8 @@ public:
     // start). The record is a scratch buffer. Returning false stops the read.
     using Sink = std::function<bool(std::int64_t position, const Record& record)>;
     Status read(std::int64_t after, int limit, const Sink& sink);
+    // Every record, page by page, until the sink returns false.
+    Status forEach(const Sink& sink);
 
 private:
     FileManager& file_;

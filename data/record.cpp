@@ -15,8 +15,14 @@ Record::Record(const FileDef& def)
     clear();
 }
 
-const char* Record::at(int field) const { return bytes_.constData() + def_->fields[field].offset; }
-char* Record::at(int field) { return bytes_.data() + def_->fields[field].offset; }
+const char* Record::at(int field) const
+{
+    return bytes_.constData() + def_->fields[field].offset;
+}
+char* Record::at(int field)
+{
+    return bytes_.data() + def_->fields[field].offset;
+}
 
 void Record::clear()
 {
@@ -46,7 +52,8 @@ bool Record::isFieldEmpty(int field) const
             }
         }
         return true;
-    case FieldType::Decimal: return codec::readPacked(p, fd.size) == 0;
+    case FieldType::Decimal:
+        return codec::readPacked(p, fd.size) == 0;
     default:
         for (int i = 0; i < fd.size; ++i) {
             if (p[i] != '\0') {
@@ -157,7 +164,10 @@ bool Record::setDecimal(int field, std::int64_t hundredths)
     return codec::writePacked(at(field), fd.size, hundredths);
 }
 
-QString Record::memo(int memo) const { return cp1252::decode(memos_[memo]); }
+QString Record::memo(int memo) const
+{
+    return cp1252::decode(memos_[memo]);
+}
 
 bool Record::setMemo(int memo, QStringView value)
 {
@@ -174,6 +184,9 @@ void Record::setMemoCut(int memo, QStringView value)
     memos_[memo] = cp1252::encodeLossy(value.left(def_->memos[memo].size));
 }
 
-void Record::setRawMemo(int memo, const QByteArray& bytes) { memos_[memo] = bytes.left(def_->memos[memo].size); }
+void Record::setRawMemo(int memo, const QByteArray& bytes)
+{
+    memos_[memo] = bytes.left(def_->memos[memo].size);
+}
 
 } // namespace kv

@@ -20,8 +20,12 @@ int bind(sql::Statement& stmt, int first, const Record& record)
     for (int f = 0; f < static_cast<int>(def.fields.size()); ++f, ++p) {
         switch (def.fields[f].type) {
         case FieldType::Long:
-        case FieldType::Short: stmt.bindInt(p, record.integer(f)); break;
-        case FieldType::Decimal: stmt.bindDouble(p, static_cast<double>(record.decimal(f)) / 100.0); break;
+        case FieldType::Short:
+            stmt.bindInt(p, record.integer(f));
+            break;
+        case FieldType::Decimal:
+            stmt.bindDouble(p, static_cast<double>(record.decimal(f)) / 100.0);
+            break;
         case FieldType::Date: {
             const Date d = record.date(f);
             if (d.isNull()) {
@@ -83,13 +87,17 @@ void read(const sql::Statement& stmt, int first, Record& record)
     for (int f = 0; f < static_cast<int>(def.fields.size()); ++f, ++c) {
         switch (def.fields[f].type) {
         case FieldType::Long:
-        case FieldType::Short: record.setInteger(f, static_cast<std::int32_t>(stmt.columnInt(c))); break;
+        case FieldType::Short:
+            record.setInteger(f, static_cast<std::int32_t>(stmt.columnInt(c)));
+            break;
         case FieldType::Decimal:
             if (!record.setDecimal(f, std::llround(stmt.columnDouble(c) * 100.0))) {
                 record.clearField(f);
             }
             break;
-        case FieldType::Date: record.setDate(f, parseStoredDate(stmt.columnText(c))); break;
+        case FieldType::Date:
+            record.setDate(f, parseStoredDate(stmt.columnText(c)));
+            break;
         case FieldType::Text: {
             const std::string_view t = stmt.columnText(c);
             record.setRawText(f, cp1252::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));

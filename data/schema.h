@@ -11,10 +11,10 @@
 namespace kv {
 
 enum class FieldType : std::uint8_t {
-    Long,    // 32-bit signed integer, little-endian
-    Short,   // 16-bit signed integer, little-endian
-    Text,    // N bytes of Windows-1252, padded on the right with spaces
-    Date,    // day (1 byte), month (1 byte), year (16-bit); all zero = no date
+    Long, // 32-bit signed integer, little-endian
+    Short, // 16-bit signed integer, little-endian
+    Text, // N bytes of Windows-1252, padded on the right with spaces
+    Date, // day (1 byte), month (1 byte), year (16-bit); all zero = no date
     Decimal, // signed packed decimal, N bytes, 2N-1 digits, two of them decimals
 };
 
@@ -22,12 +22,12 @@ struct FieldDef {
     std::string_view label; // with prefix, e.g. "KVG:LOGRADO"
     FieldType type;
     int offset; // in the fixed part of the record
-    int size;   // bytes
+    int size; // bytes
 };
 
 struct MemoDef {
     std::string_view label; // e.g. "KVG:OBSPPI"
-    int size;               // at most this many characters (bytes of Windows-1252)
+    int size; // at most this many characters (bytes of Windows-1252)
 };
 
 struct KeyComponent {
@@ -46,17 +46,17 @@ struct KeyDef {
 };
 
 struct FileDef {
-    std::string_view label;    // "KVSEGUIR"
+    std::string_view label; // "KVSEGUIR"
     std::string_view fileName; // "KVSEGUIR.TPS"
-    std::string_view prefix;   // "KVG"
-    int recordLength;          // bytes of the fixed part
+    std::string_view prefix; // "KVG"
+    int recordLength; // bytes of the fixed part
     std::span<const FieldDef> fields;
     std::span<const MemoDef> memos;
     std::span<const KeyDef> keys;
 
     int fieldIndex(std::string_view name) const; // -1 when unknown
-    int memoIndex(std::string_view name) const;  // -1 when unknown
-    int keyIndex(std::string_view name) const;   // -1 when unknown
+    int memoIndex(std::string_view name) const; // -1 when unknown
+    int keyIndex(std::string_view name) const; // -1 when unknown
 };
 
 // Strips the "PREFIX:" part of a label: "KVG:LOGRADO" -> "LOGRADO".

@@ -14,8 +14,8 @@ Statement* Database::cached(const std::string& sql)
         return it->second.get();
     }
     sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v3(db_.get(), sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT, &raw,
-            nullptr)
+    if (sqlite3_prepare_v3(
+            db_.get(), sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT, &raw, nullptr)
         != SQLITE_OK) {
         sqlite3_finalize(raw);
         return nullptr;

@@ -60,7 +60,8 @@ public:
     std::string_view columnText(int c) const
     {
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_.get(), c));
-        return p ? std::string_view(p, static_cast<size_t>(sqlite3_column_bytes(stmt_.get(), c))) : std::string_view();
+        return p ? std::string_view(p, static_cast<size_t>(sqlite3_column_bytes(stmt_.get(), c)))
+                 : std::string_view();
     }
     QByteArray columnBlob(int c) const
     {

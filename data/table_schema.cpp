@@ -12,20 +12,36 @@ const char* sqlType(FieldType t)
 {
     switch (t) {
     case FieldType::Long:
-    case FieldType::Short: return "INTEGER NOT NULL DEFAULT 0";
-    case FieldType::Decimal: return "REAL NOT NULL DEFAULT 0";
-    case FieldType::Text: return "TEXT NOT NULL DEFAULT ''";
-    case FieldType::Date: return "TEXT";
+    case FieldType::Short:
+        return "INTEGER NOT NULL DEFAULT 0";
+    case FieldType::Decimal:
+        return "REAL NOT NULL DEFAULT 0";
+    case FieldType::Text:
+        return "TEXT NOT NULL DEFAULT ''";
+    case FieldType::Date:
+        return "TEXT";
     }
     return "";
 }
 
 } // namespace
 
-std::string table(const FileDef& def) { return sql::quoted(def.label); }
-std::string fieldColumn(const FieldDef& field) { return sql::quoted(bareName(field.label)); }
-std::string memoColumn(const MemoDef& memo) { return sql::quoted(bareName(memo.label)); }
-std::string keyColumn(const KeyDef& key) { return sql::quoted("k_" + std::string(bareName(key.label))); }
+std::string table(const FileDef& def)
+{
+    return sql::quoted(def.label);
+}
+std::string fieldColumn(const FieldDef& field)
+{
+    return sql::quoted(bareName(field.label));
+}
+std::string memoColumn(const MemoDef& memo)
+{
+    return sql::quoted(bareName(memo.label));
+}
+std::string keyColumn(const KeyDef& key)
+{
+    return sql::quoted("k_" + std::string(bareName(key.label)));
+}
 
 std::string indexName(const FileDef& def, const KeyDef& key)
 {
@@ -138,8 +154,8 @@ StatementTexts buildStatements(const FileDef& def)
             "SELECT pos, " + data + " FROM " + t + " WHERE " + kc + " = ?1 ORDER BY " + kc + ", pos LIMIT 1");
         if (k.autoNumber) {
             // The key column alone: answered from the index without touching the table.
-            s.highestAutoNumber = "SELECT " + kc + " FROM " + t + " WHERE " + kc + " IS NOT NULL ORDER BY " + kc
-                + " DESC LIMIT 1";
+            s.highestAutoNumber = "SELECT " + kc + " FROM " + t + " WHERE " + kc + " IS NOT NULL ORDER BY "
+                + kc + " DESC LIMIT 1";
         }
     }
     return s;

@@ -41,8 +41,8 @@ namespace kv::schema {
 
 // The statements the file manager runs, built once per file.
 struct StatementTexts {
-    std::string insert;      // data and key columns
-    std::string update;      // data and key columns, then pos
+    std::string insert; // data and key columns
+    std::string update; // data and key columns, then pos
     std::string selectByPos; // pos, data columns
     std::string selectAfterPos;
     std::string deleteByPos;

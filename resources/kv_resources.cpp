@@ -3,13 +3,15 @@
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE declares an extern function, so it has to run outside any namespace.
-static void kvInitResourcesGlobal() {
+static void kvInitResourcesGlobal()
+{
     Q_INIT_RESOURCE(resources);
 }
 
 namespace kv {
 
-void initResources() {
+void initResources()
+{
     kvInitResourcesGlobal();
 }
 

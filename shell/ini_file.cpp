@@ -9,13 +9,15 @@
 namespace kv {
 namespace {
 
-bool sameName(const QString& a, const QString& b) {
+bool sameName(const QString& a, const QString& b)
+{
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 // The section name of a "[Name]" line; nothing for any other line, including
 // a header that is never closed.
-std::optional<QString> headerName(const QString& line) {
+std::optional<QString> headerName(const QString& line)
+{
     const QString trimmed = line.trimmed();
     if (!trimmed.startsWith(u'['))
         return std::nullopt;
@@ -26,20 +28,23 @@ std::optional<QString> headerName(const QString& line) {
 }
 
 // The key of a "key=value" line; empty for comments and lines without '='.
-QString keyOf(const QString& line) {
+QString keyOf(const QString& line)
+{
     if (line.trimmed().startsWith(u';'))
         return {};
     const qsizetype eq = line.indexOf(u'=');
     return eq < 0 ? QString() : line.left(eq).trimmed();
 }
 
-QString valueOf(const QString& line) {
+QString valueOf(const QString& line)
+{
     return line.mid(line.indexOf(u'=') + 1).trimmed();
 }
 
 // The first section of that name, const or not as the list is; null when none.
 template <typename Sections>
-auto findSection(Sections& sections, const QString& name) -> decltype(&sections.front()) {
+auto findSection(Sections& sections, const QString& name) -> decltype(&sections.front())
+{
     const auto it = std::find_if(sections.begin(), sections.end(),
         [&](const auto& s) { return s.hasHeader && sameName(s.name, name); });
     return it == sections.end() ? nullptr : &*it;
@@ -54,7 +59,8 @@ constexpr bool kPlatformCrlf =
 
 } // namespace
 
-void IniFile::load(const QString& path) {
+void IniFile::load(const QString& path)
+{
     sections_.clear();
     sections_.push_back(Section {});
     crlf_.reset();
@@ -84,7 +90,8 @@ void IniFile::load(const QString& path) {
     }
 }
 
-bool IniFile::save(const QString& path) const {
+bool IniFile::save(const QString& path) const
+{
     const QByteArray eol = crlf_.value_or(kPlatformCrlf) ? "\r\n" : "\n";
     QByteArray bytes;
     for (const Section& section : sections_) {
@@ -101,7 +108,8 @@ bool IniFile::save(const QString& path) const {
     return file.commit();
 }
 
-std::optional<QString> IniFile::value(const QString& section, const QString& key) const {
+std::optional<QString> IniFile::value(const QString& section, const QString& key) const
+{
     const Section* found = findSection(sections_, section);
     if (!found)
         return std::nullopt;
@@ -112,7 +120,8 @@ std::optional<QString> IniFile::value(const QString& section, const QString& key
     return std::nullopt;
 }
 
-void IniFile::setValue(const QString& section, const QString& key, const QString& value) {
+void IniFile::setValue(const QString& section, const QString& key, const QString& value)
+{
     Section* target = findSection(sections_, section);
     if (!target) {
         sections_.push_back(Section {section, true, {Line {u'[' + section + u']', {}}}});
@@ -132,7 +141,8 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     target->lines.insert(insertAt, Line {key + u'=' + value, key});
 }
 
-void IniFile::remove(const QString& section, const QString& key) {
+void IniFile::remove(const QString& section, const QString& key)
+{
     Section* target = findSection(sections_, section);
     if (!target)
         return;

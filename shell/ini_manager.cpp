@@ -11,14 +11,16 @@ namespace {
 const QString kSectorSection = QStringLiteral("__Dont_Touch_Me__");
 const QString kSectorCount = QStringLiteral("Sectors");
 
-QString sectorKey(std::size_t number) {
+QString sectorKey(std::size_t number)
+{
     return kSectorCount + u'_' + QString::number(number);
 }
 
 // Reads a number the way the profile service does: leading blanks, a sign
 // and the digits that follow; whatever comes after is ignored and text
 // without digits reads 0. Out-of-range values stop at the int limits.
-int profileInt(const QString& text) {
+int profileInt(const QString& text)
+{
     qsizetype i = 0;
     while (i < text.size() && text[i].isSpace())
         ++i;
@@ -34,17 +36,20 @@ int profileInt(const QString& text) {
         std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-std::optional<int> storedNumber(const IniFile& ini, const QString& section, const QString& key) {
+std::optional<int> storedNumber(const IniFile& ini, const QString& section, const QString& key)
+{
     const std::optional<QString> text = ini.value(section, key);
     const int number = text ? profileInt(*text) : kNoPlacementValue;
     return number == kNoPlacementValue ? std::nullopt : std::optional<int>(number);
 }
 
-QString yesNo(bool on) {
+QString yesNo(bool on)
+{
     return on ? QStringLiteral("Yes") : QStringLiteral("No");
 }
 
-Sector parseSector(const QString& text) {
+Sector parseSector(const QString& text)
+{
     const QStringList parts = text.split(u',');
     Sector sector;
     sector.family = parts.value(0);
@@ -56,16 +61,19 @@ Sector parseSector(const QString& text) {
 } // namespace
 
 INIMgr::INIMgr(QString path)
-    : path_(std::move(path)) {
+    : path_(std::move(path))
+{
 }
 
-IniFile INIMgr::read() const {
+IniFile INIMgr::read() const
+{
     IniFile ini;
     ini.load(path_);
     return ini;
 }
 
-void INIMgr::init() {
+void INIMgr::init()
+{
     const std::lock_guard lock(mutex_);
     const IniFile ini = read();
     sectors_.clear();
@@ -80,7 +88,8 @@ void INIMgr::init() {
     }
 }
 
-void INIMgr::kill() {
+void INIMgr::kill()
+{
     const std::lock_guard lock(mutex_);
     IniFile ini = read();
     ini.setValue(kSectorSection, kSectorCount, QString::number(sectors_.size()));
@@ -92,12 +101,14 @@ void INIMgr::kill() {
     sectors_.clear();
 }
 
-std::vector<Sector> INIMgr::sectors() const {
+std::vector<Sector> INIMgr::sectors() const
+{
     const std::lock_guard lock(mutex_);
     return sectors_;
 }
 
-void INIMgr::update(const QString& procedure, const Placement& current, bool resizable) {
+void INIMgr::update(const QString& procedure, const Placement& current, bool resizable)
+{
     int x = kNoPlacementValue;
     int y = kNoPlacementValue;
     int width = kNoPlacementValue;
@@ -126,7 +137,8 @@ void INIMgr::update(const QString& procedure, const Placement& current, bool res
     ini.save(path_);
 }
 
-std::optional<RestoredPlacement> INIMgr::fetch(const QString& procedure, bool resizable) const {
+std::optional<RestoredPlacement> INIMgr::fetch(const QString& procedure, bool resizable) const
+{
     const std::lock_guard lock(mutex_);
     const IniFile ini = read();
     const std::optional<QString> maximize = ini.value(procedure, QStringLiteral("Maximize"));

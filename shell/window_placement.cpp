@@ -15,7 +15,8 @@ namespace {
 constexpr int kGrabWidth = 40;
 constexpr int kGrabHeight = 20;
 
-QList<QRect> screenAreas() {
+QList<QRect> screenAreas()
+{
     QList<QRect> areas;
     for (const QScreen* screen : QGuiApplication::screens())
         areas.append(screen->availableGeometry());
@@ -24,7 +25,8 @@ QList<QRect> screenAreas() {
 
 } // namespace
 
-bool titleAreaOnScreen(QPoint topLeft, int width, const QList<QRect>& screenAreas) {
+bool titleAreaOnScreen(QPoint topLeft, int width, const QList<QRect>& screenAreas)
+{
     const QRect title(topLeft, QSize(std::max(width, 1), kGrabHeight));
     const int needed = std::min(kGrabWidth, title.width());
     return std::any_of(screenAreas.begin(), screenAreas.end(), [&](const QRect& area) {
@@ -33,7 +35,8 @@ bool titleAreaOnScreen(QPoint topLeft, int width, const QList<QRect>& screenArea
     });
 }
 
-void restorePlacement(INIMgr& ini, const QString& procedure, QWidget* window, bool resizable) {
+void restorePlacement(INIMgr& ini, const QString& procedure, QWidget* window, bool resizable)
+{
     const std::optional<RestoredPlacement> saved = ini.fetch(procedure, resizable);
     if (!saved || !window)
         return;
@@ -72,7 +75,8 @@ void restorePlacement(INIMgr& ini, const QString& procedure, QWidget* window, bo
     window->setWindowState(state);
 }
 
-void savePlacement(INIMgr& ini, const QString& procedure, const QWidget* window, bool resizable) {
+void savePlacement(INIMgr& ini, const QString& procedure, const QWidget* window, bool resizable)
+{
     if (!window)
         return;
     const DialogUnits units(window->font());

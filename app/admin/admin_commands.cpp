@@ -1,6 +1,7 @@
 #include "app/admin/admin_commands.h"
 
 #include "app/admin/admin_context.h"
+#include "app/admin/demo_school.h"
 #include "app/admin/transfer_commands.h"
 
 #include <QFileInfo>
@@ -16,14 +17,32 @@ constexpr char kUsageText[]
       "  export LABEL [--key KEYLABEL] [FILE.csv]\n"
       "      write a data file as CSV, in record order or in the order of a key,\n"
       "      to FILE.csv or to standard output\n"
+      "  demo\n"
+      "      create a demo school in DIR (only where the data files hold no records)\n"
       "\n"
       "LABEL is KVLIBRETA, KVAPRENDE, KVMATERIAS, KVALUAP or KVSEGUIR; KEYLABEL a key\n"
       "of that file such as KVA:CLAVE_ALFA. DIR, the folder of the data files,\n"
       "defaults to the current folder.\n";
 
+int runDemo(const Context& ctx, const QStringList& args)
+{
+    if (!args.isEmpty()) {
+        return usageError(ctx, QStringLiteral("demo takes no arguments"));
+    }
+    DemoSummary summary;
+    QString error;
+    if (!createDemoSchool(ctx.directory, &summary, &error)) {
+        std::fprintf(ctx.err, "kvadmin: %s\n", qUtf8Printable(error));
+        return kFailed;
+    }
+    std::fputs(qUtf8Printable(describeDemo(summary)), ctx.out);
+    return kSucceeded;
+}
+
 } // namespace
 
-int run(const QStringList& args, std::FILE* out, std::FILE* err) {
+int run(const QStringList& args, std::FILE* out, std::FILE* err)
+{
     Context ctx {QStringLiteral("."), out, err};
     QStringList rest = args;
     if (!rest.isEmpty() && rest.front() == QLatin1String("--dir")) {
@@ -46,6 +65,9 @@ int run(const QStringList& args, std::FILE* out, std::FILE* err) {
     }
     if (command == QLatin1String("export")) {
         return runExport(ctx, rest);
+    }
+    if (command == QLatin1String("demo")) {
+        return runDemo(ctx, rest);
     }
     if (command == QLatin1String("help") || command == QLatin1String("--help")) {
         std::fputs(kUsageText, out);

@@ -4,17 +4,20 @@
 
 namespace kv::admin {
 
-void print(std::FILE* stream, const QString& text) {
+void print(std::FILE* stream, const QString& text)
+{
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
-int usageError(const Context& ctx, const QString& text) {
+int usageError(const Context& ctx, const QString& text)
+{
     print(ctx.err, QStringLiteral("kvadmin: %1\nRun 'kvadmin help' for usage.\n").arg(text));
     return kUsage;
 }
 
-Answer StreamPresenter::present(const Message& message) {
+Answer StreamPresenter::present(const Message& message)
+{
     print(stream_, QStringLiteral("%1: %2\n").arg(message.title, QString(message.text).replace(u'\n', u' ')));
     switch (message.buttons) {
     case Buttons::Ok:
@@ -29,12 +32,14 @@ Answer StreamPresenter::present(const Message& message) {
 
 Session::Session(const Context& ctx)
     : presenter(ctx.err)
-    , dictionary(errors, ctx.directory) {
+    , dictionary(errors, ctx.directory)
+{
     errors.setPresenter(&presenter);
     errors.setFatalHandler([] {});
 }
 
-DataFile* findFile(Session& session, const Context& ctx, const QString& label) {
+DataFile* findFile(Session& session, const Context& ctx, const QString& label)
+{
     if (const FileDef* def = fileByLabel(label.toUpper().toStdString())) {
         return session.dictionary.byLabel(def->label);
     }

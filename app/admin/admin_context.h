@@ -27,7 +27,9 @@ int usageError(const Context& ctx, const QString& text);
 class StreamPresenter : public MessagePresenter {
 public:
     explicit StreamPresenter(std::FILE* stream)
-        : stream_(stream) { }
+        : stream_(stream)
+    {
+    }
     Answer present(const Message& message) override;
 
 private:
@@ -48,7 +50,8 @@ struct Session {
 DataFile* findFile(Session& session, const Context& ctx, const QString& label);
 
 // "KVALUAP", "KVA:CLAVE_ALFA", ...
-inline QString labelText(std::string_view label) {
+inline QString labelText(std::string_view label)
+{
     return QString::fromLatin1(label.data(), qsizetype(label.size()));
 }
 

@@ -12,7 +12,8 @@ struct ExportArgs {
     QString output; // empty: the output stream
 };
 
-std::optional<ExportArgs> parseArgs(const Context& ctx, const QStringList& args) {
+std::optional<ExportArgs> parseArgs(const Context& ctx, const QStringList& args)
+{
     ExportArgs parsed;
     QStringList positional;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -40,7 +41,8 @@ std::optional<ExportArgs> parseArgs(const Context& ctx, const QStringList& args)
 }
 
 // The key named by its label, with or without the file's prefix, capitals or not.
-std::optional<int> findKey(const FileDef& def, const QString& name) {
+std::optional<int> findKey(const FileDef& def, const QString& name)
+{
     for (int k = 0; k < static_cast<int>(def.keys.size()); ++k) {
         const QString label = labelText(def.keys[k].label);
         if (name.compare(label, Qt::CaseInsensitive) == 0
@@ -53,7 +55,8 @@ std::optional<int> findKey(const FileDef& def, const QString& name) {
 
 } // namespace
 
-int runExport(const Context& ctx, const QStringList& args) {
+int runExport(const Context& ctx, const QStringList& args)
+{
     const auto parsed = parseArgs(ctx, args);
     if (!parsed) {
         return kUsage;

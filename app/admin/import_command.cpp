@@ -5,7 +5,8 @@
 
 namespace kv::admin {
 
-int runImport(const Context& ctx, const QStringList& args) {
+int runImport(const Context& ctx, const QStringList& args)
+{
     if (args.size() != 2) {
         return usageError(
             ctx, QStringLiteral("import needs a file label and a CSV file: import LABEL FILE.csv"));

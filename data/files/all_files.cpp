@@ -12,8 +12,7 @@ namespace kv {
 
 namespace {
 
-template <typename T>
-int indexByLabel(std::span<const T> items, std::string_view label)
+template <typename T> int indexByLabel(std::span<const T> items, std::string_view label)
 {
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (items[i].label == label)
@@ -24,9 +23,18 @@ int indexByLabel(std::span<const T> items, std::string_view label)
 
 } // namespace
 
-int FileDef::fieldIndex(std::string_view name) const { return indexByLabel(fields, name); }
-int FileDef::memoIndex(std::string_view name) const { return indexByLabel(memos, name); }
-int FileDef::keyIndex(std::string_view name) const { return indexByLabel(keys, name); }
+int FileDef::fieldIndex(std::string_view name) const
+{
+    return indexByLabel(fields, name);
+}
+int FileDef::memoIndex(std::string_view name) const
+{
+    return indexByLabel(memos, name);
+}
+int FileDef::keyIndex(std::string_view name) const
+{
+    return indexByLabel(keys, name);
+}
 
 std::string_view bareName(std::string_view label)
 {
@@ -36,8 +44,12 @@ std::string_view bareName(std::string_view label)
 
 std::span<const FileDef* const> allFiles()
 {
-    static const std::array<const FileDef*, 5> files{
-        &kvlibretaFile(), &kvaprendeFile(), &kvmateriasFile(), &kvaluapFile(), &kvseguirFile(),
+    static const std::array<const FileDef*, 5> files {
+        &kvlibretaFile(),
+        &kvaprendeFile(),
+        &kvmateriasFile(),
+        &kvaluapFile(),
+        &kvseguirFile(),
     };
     return files;
 }

@@ -39,7 +39,7 @@ static_assert(std::size(keys) == CLAVE_CURSO_LEGAJO + 1);
 
 const FileDef& kvaluapFile()
 {
-    static const FileDef def{"KVALUAP", "KVAluAP.TPS", "KVA", 162, fields, {}, keys};
+    static const FileDef def {"KVALUAP", "KVAluAP.TPS", "KVA", 162, fields, {}, keys};
     return def;
 }
 

@@ -44,7 +44,8 @@ constexpr KeyDef keys[] = {
     {"KVAP:CLAVE_MATERIA_REGISTRO_LEGAJO", k_materia_registro_legajo, false, true, false, false, false},
     {"KVAP:CLAVE_MATERIA_LEGAJO", k_materia_legajo, false, true, true, false, false},
     {"KVAP:CLAVE_CODMATERIA_ALUALFA", k_codmateria_alualfa, false, true, false, false, false},
-    {"KVAP:CLAVE_LEGAJO_ESTADO_ORDEN_CMATERIA", k_legajo_estado_orden_cmateria, false, true, true, false, false},
+    {"KVAP:CLAVE_LEGAJO_ESTADO_ORDEN_CMATERIA", k_legajo_estado_orden_cmateria, false, true, true, false,
+        false},
     {"KVAP:CLAVE_ALFAMAGERIA_LEGAJO", k_alfamageria_legajo, false, true, true, false, false},
     {"KVAP:CLAVE_LEGAJO_COD_MATERIA", k_legajo_cod_materia, false, true, true, false, false},
 };
@@ -54,7 +55,7 @@ static_assert(std::size(keys) == CLAVE_LEGAJO_COD_MATERIA + 1);
 
 const FileDef& kvaprendeFile()
 {
-    static const FileDef def{"KVAPRENDE", "KVAPRENDE.TPS", "KVAP", 393, fields, memos, keys};
+    static const FileDef def {"KVAPRENDE", "KVAPRENDE.TPS", "KVAP", 393, fields, memos, keys};
     return def;
 }
 

@@ -151,8 +151,8 @@ constexpr KeyComponent k_materia_legajos[] = {{COD_MATERIA}, {NRO_LEGAJO}};
 constexpr KeyComponent k_materia_sexo_alumno[] = {{COD_MATERIA}, {SEXO}, {ALUMNO}};
 constexpr KeyComponent k_materia_sexo_alumno2[] = {{COD_MATERIA}, {SEXO, true}, {ALUMNO}};
 constexpr KeyComponent k_codmateria_alualfa[] = {{COD_MATERIA}, {ALUMNO}};
-constexpr KeyComponent k_rendimiento_academico[] = {
-    {EVALUACION_ANUAL, true}, {FINALETAPAIII, true}, {FINALETAPAII, true}, {FINALETAPAI, true}};
+constexpr KeyComponent k_rendimiento_academico[]
+    = {{EVALUACION_ANUAL, true}, {FINALETAPAIII, true}, {FINALETAPAII, true}, {FINALETAPAI, true}};
 constexpr KeyComponent k_promediaen_legajo[] = {{PROMEDIAEN}, {NRO_LEGAJO}};
 constexpr KeyComponent k_legajo_estado_orden_cmateria[] = {{NRO_LEGAJO}, {ETADO}, {NRO_ORDEN}, {COD_MATERIA}};
 
@@ -170,7 +170,8 @@ constexpr KeyDef keys[] = {
     // The only key of all the files that also holds records whose components are all empty.
     {"KVL:CLAVE_RENDIMIENTO_ACADEMICO", k_rendimiento_academico, false, false, true, false, false},
     {"KVL:CLAVE_PROMEDIAEN_LEGAJO", k_promediaen_legajo, false, true, true, false, false},
-    {"KVL:CLAVE_LEGAJO_ESTADO_ORDEN_CMATERIA", k_legajo_estado_orden_cmateria, false, true, true, false, false},
+    {"KVL:CLAVE_LEGAJO_ESTADO_ORDEN_CMATERIA", k_legajo_estado_orden_cmateria, false, true, true, false,
+        false},
 };
 static_assert(std::size(keys) == CLAVE_LEGAJO_ESTADO_ORDEN_CMATERIA + 1);
 
@@ -178,7 +179,7 @@ static_assert(std::size(keys) == CLAVE_LEGAJO_ESTADO_ORDEN_CMATERIA + 1);
 
 const FileDef& kvlibretaFile()
 {
-    static const FileDef def{"KVLIBRETA", "KVLIBRETA.TPS", "KVL", 4399, fields, {}, keys};
+    static const FileDef def {"KVLIBRETA", "KVLIBRETA.TPS", "KVL", 4399, fields, {}, keys};
     return def;
 }
 

@@ -74,7 +74,7 @@ static_assert(std::size(keys) == CLAVE_DNI_PROFESOR + 1);
 
 const FileDef& kvmateriasFile()
 {
-    static const FileDef def{"KVMATERIAS", "KVMaterias.TPS", "KVM", 523, fields, memos, keys};
+    static const FileDef def {"KVMATERIAS", "KVMaterias.TPS", "KVM", 523, fields, memos, keys};
     return def;
 }
 

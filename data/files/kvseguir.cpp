@@ -56,7 +56,8 @@ constexpr KeyDef keys[] = {
     {"KVG:CLAVE_MATERIA_LEGAJO", k_materia_legajo, false, true, true, false, false},
     {"KVG:CLAVE_CODMATERIA_ALUALFA", k_codmateria_alualfa, false, true, false, false, false},
     {"KVG:CLAVE_PROMEDIAEN_LEGAJO", k_promediaen_legajo, false, true, true, false, false},
-    {"KVG:CLAVE_LEGAJO_ESTADO_ORDEN_CMATERIA", k_legajo_estado_orden_cmateria, false, true, true, false, false},
+    {"KVG:CLAVE_LEGAJO_ESTADO_ORDEN_CMATERIA", k_legajo_estado_orden_cmateria, false, true, true, false,
+        false},
     {"KVG:CLAVE_ALFAMAGERIA_LEGAJO", k_alfamageria_legajo, false, true, true, false, false},
     {"KVG:CLAVE_LEGAJO_COD_MATERIA", k_legajo_cod_materia, false, true, true, false, false},
 };
@@ -66,7 +67,7 @@ static_assert(std::size(keys) == CLAVE_LEGAJO_COD_MATERIA + 1);
 
 const FileDef& kvseguirFile()
 {
-    static const FileDef def{"KVSEGUIR", "KVSEGUIR.TPS", "KVG", 537, fields, memos, keys};
+    static const FileDef def {"KVSEGUIR", "KVSEGUIR.TPS", "KVG", 537, fields, memos, keys};
     return def;
 }
 

@@ -19,7 +19,8 @@ struct Outcome {
     QString err;
 };
 
-QByteArray drain(std::FILE* f) {
+QByteArray drain(std::FILE* f)
+{
     std::rewind(f);
     QByteArray bytes;
     char buf[4096];
@@ -29,7 +30,8 @@ QByteArray drain(std::FILE* f) {
     return bytes;
 }
 
-Outcome kvadmin(const test::TempFolder& dir, QStringList args) {
+Outcome kvadmin(const test::TempFolder& dir, QStringList args)
+{
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), &std::fclose);
     args.prepend(dir.path());
@@ -38,19 +40,22 @@ Outcome kvadmin(const test::TempFolder& dir, QStringList args) {
     return {code, drain(out.get()), QString::fromUtf8(drain(err.get()))};
 }
 
-QString writeCsv(const test::TempFolder& dir, const QByteArray& bytes, const QString& name = "in.csv") {
+QString writeCsv(const test::TempFolder& dir, const QByteArray& bytes, const QString& name = "in.csv")
+{
     QFile f(dir.file(name));
     EXPECT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
     return f.fileName();
 }
 
-Outcome importCsv(const test::TempFolder& dir, const char* label, const QByteArray& csv) {
+Outcome importCsv(const test::TempFolder& dir, const char* label, const QByteArray& csv)
+{
     return kvadmin(dir, {"import", label, writeCsv(dir, csv)});
 }
 
 // Exported rows after the header, as lines.
-QList<QByteArray> exportedRows(const test::TempFolder& dir, QStringList args) {
+QList<QByteArray> exportedRows(const test::TempFolder& dir, QStringList args)
+{
     args.prepend("export");
     const Outcome o = kvadmin(dir, args);
     EXPECT_EQ(o.code, 0) << o.err.toStdString();
@@ -68,7 +73,8 @@ const QByteArray kStudentsHeader
 
 } // namespace
 
-TEST(AdminImportExport, RoundTripKeepsEveryCharacter) {
+TEST(AdminImportExport, RoundTripKeepsEveryCharacter)
+{
     struct Case {
         const char* label;
         QByteArray csv; // as the export writes it
@@ -121,7 +127,8 @@ TEST(AdminImportExport, RoundTripKeepsEveryCharacter) {
                    "and\xFA \x80"));
 }
 
-TEST(AdminImportExport, ExportFollowsTheKeyAndLeavesOutWhatItLeavesOut) {
+TEST(AdminImportExport, ExportFollowsTheKeyAndLeavesOutWhatItLeavesOut)
+{
     test::TempFolder dir;
     ASSERT_EQ(importCsv(dir, "KVALUAP",
                   "KVA:APELLIDO_NOMBRE,KVA:LEGAJO\n"
@@ -136,7 +143,8 @@ TEST(AdminImportExport, ExportFollowsTheKeyAndLeavesOutWhatItLeavesOut) {
     EXPECT_EQ(exportedRows(dir, {"KVALUAP"}).size(), 4); // record order keeps them all
 }
 
-TEST(AdminImportExport, ExportByKeyContinuesAcrossPages) {
+TEST(AdminImportExport, ExportByKeyContinuesAcrossPages)
+{
     test::TempFolder dir;
     QByteArray csv = "KVA:LEGAJO,KVA:DNI\n";
     const int count = 1234;
@@ -151,7 +159,8 @@ TEST(AdminImportExport, ExportByKeyContinuesAcrossPages) {
     }
 }
 
-TEST(AdminImportExport, RefusedImportLeavesTheFileAsItWas) {
+TEST(AdminImportExport, RefusedImportLeavesTheFileAsItWas)
+{
     struct Case {
         const char* name;
         QByteArray csv;
@@ -193,14 +202,16 @@ TEST(AdminImportExport, RefusedImportLeavesTheFileAsItWas) {
     }
 }
 
-TEST(AdminImportExport, RefusedImportIntoANewFileLeavesNoFile) {
+TEST(AdminImportExport, RefusedImportIntoANewFileLeavesNoFile)
+{
     test::TempFolder dir;
     const Outcome o = importCsv(dir, "KVALUAP", "KVA:DNI\n5\n5\n");
     EXPECT_EQ(o.code, 1);
     EXPECT_FALSE(QFileInfo::exists(dir.file("KVAluAP.TPS")));
 }
 
-TEST(AdminImportExport, TrackingRowsWithoutNumberAreNumbered) {
+TEST(AdminImportExport, TrackingRowsWithoutNumberAreNumbered)
+{
     test::TempFolder dir;
     ASSERT_EQ(importCsv(dir, "KVSEGUIR", "KVG:NRO_REGISTRO,KVG:NRO_LEGAJO\n5,1\n").code, 0);
     const Outcome o = importCsv(dir, "KVSEGUIR", "KVG:NRO_LEGAJO,KVG:NRO_REGISTRO\n2,0\n3,\n4,20\n5,0\n");
@@ -213,7 +224,8 @@ TEST(AdminImportExport, TrackingRowsWithoutNumberAreNumbered) {
     EXPECT_EQ(numbers, (QList<QByteArray> {"5,1", "6,2", "7,3", "20,4", "21,5"}));
 }
 
-TEST(AdminImportExport, UsageErrors) {
+TEST(AdminImportExport, UsageErrors)
+{
     test::TempFolder dir;
     struct Case {
         QStringList args;

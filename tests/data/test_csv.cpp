@@ -19,14 +19,16 @@ struct ParsedRow {
     bool operator==(const ParsedRow&) const = default;
 };
 
-void PrintTo(const ParsedRow& r, std::ostream* os) {
+void PrintTo(const ParsedRow& r, std::ostream* os)
+{
     *os << "line " << r.line << ":";
     for (const QString& c : r.cells) {
         *os << " [" << c.toStdString() << "]";
     }
 }
 
-std::vector<ParsedRow> readAll(const QString& text, std::optional<csv::SyntaxError>* error = nullptr) {
+std::vector<ParsedRow> readAll(const QString& text, std::optional<csv::SyntaxError>* error = nullptr)
+{
     csv::Reader reader(text);
     std::vector<ParsedRow> rows;
     csv::Row row;
@@ -41,7 +43,8 @@ std::vector<ParsedRow> readAll(const QString& text, std::optional<csv::SyntaxErr
 
 } // namespace
 
-TEST(CsvReader, ReadsRowsAsWritten) {
+TEST(CsvReader, ReadsRowsAsWritten)
+{
     struct Case {
         const char* name;
         QString text;
@@ -70,7 +73,8 @@ TEST(CsvReader, ReadsRowsAsWritten) {
     }
 }
 
-TEST(CsvReader, ReportsSyntaxErrorsWithTheirLine) {
+TEST(CsvReader, ReportsSyntaxErrorsWithTheirLine)
+{
     struct Case {
         const char* name;
         QString text;
@@ -92,14 +96,16 @@ TEST(CsvReader, ReportsSyntaxErrorsWithTheirLine) {
     }
 }
 
-TEST(CsvText, DecodesUtf8AndNamesTheLineOfBadBytes) {
+TEST(CsvText, DecodesUtf8AndNamesTheLineOfBadBytes)
+{
     EXPECT_EQ(csv::decodeUtf8("\xEF\xBB\xBF\xC3\x91u\xC3\xB1o \xE2\x82\xAC"), QStringLiteral("Ñuño €"));
     int badLine = 0;
     EXPECT_FALSE(csv::decodeUtf8("a,b\r\nok\nN\xF1o\n", &badLine).has_value()); // Windows-1252, not UTF-8
     EXPECT_EQ(badLine, 3);
 }
 
-TEST(CsvText, WritesRowsThatReadBackUnchanged) {
+TEST(CsvText, WritesRowsThatReadBackUnchanged)
+{
     EXPECT_EQ(csv::formatRow({"a,b", "q\"", "", "x"}), QByteArray("\"a,b\",\"q\"\"\",,x\r\n"));
     EXPECT_EQ(csv::formatRow({""}), QByteArray("\"\"\r\n"));
 
@@ -119,7 +125,8 @@ TEST(CsvText, WritesRowsThatReadBackUnchanged) {
     }
 }
 
-TEST(CsvCells, ConvertsValuesBothWays) {
+TEST(CsvCells, ConvertsValuesBothWays)
+{
     struct Case {
         const FileDef& def;
         const char* field;
@@ -149,7 +156,8 @@ TEST(CsvCells, ConvertsValuesBothWays) {
     }
 }
 
-TEST(CsvCells, RefusedValuesNameTheirField) {
+TEST(CsvCells, RefusedValuesNameTheirField)
+{
     struct Case {
         const FileDef& def;
         QString header;
@@ -191,7 +199,8 @@ TEST(CsvCells, RefusedValuesNameTheirField) {
     }
 }
 
-TEST(CsvCells, HeaderRefusesUnknownAndRepeatedColumns) {
+TEST(CsvCells, HeaderRefusesUnknownAndRepeatedColumns)
+{
     csv::FieldError error;
     EXPECT_FALSE(csv::ColumnMap::fromHeader(kvaluapFile(), {"KVA:DNI", "KVA:EDAD"}, &error));
     EXPECT_EQ(csv::describe(1, error), "line 1, field KVA:EDAD: KVALUAP has no such field");

@@ -93,8 +93,10 @@ TEST_F(FileManagerTest, AForeignFileIsReportedAndNeverTouched)
                 ASSERT_TRUE(f.open(QIODevice::WriteOnly));
                 f.write("Legajo;Nombre\n1;Perez\n");
             }},
-        {"a database of something else", [](const QString& p) { execSql(p, "CREATE TABLE notes(x); INSERT INTO notes VALUES (1);"); }},
-        {"our table with another layout", [](const QString& p) { execSql(p, "CREATE TABLE KVALUAP(pos INTEGER PRIMARY KEY, LEGAJO);"); }},
+        {"a database of something else",
+            [](const QString& p) { execSql(p, "CREATE TABLE notes(x); INSERT INTO notes VALUES (1);"); }},
+        {"our table with another layout",
+            [](const QString& p) { execSql(p, "CREATE TABLE KVALUAP(pos INTEGER PRIMARY KEY, LEGAJO);"); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -108,8 +110,10 @@ TEST_F(FileManagerTest, AForeignFileIsReportedAndNeverTouched)
         EXPECT_EQ(d.kvaluap.access.tryInsert(), Status::Error);
         ASSERT_FALSE(errors.presenter.messages.empty());
         EXPECT_EQ(errors.presenter.messages.front().title, QStringLiteral("File Access Error"));
-        EXPECT_TRUE(errors.presenter.messages.front().text.startsWith(QStringLiteral("File KVAluAP.TPS could not be opened.")));
-        EXPECT_TRUE(errors.presenter.messages.front().text.endsWith(QStringLiteral("  Press OK to end this application")));
+        EXPECT_TRUE(errors.presenter.messages.front().text.startsWith(
+            QStringLiteral("File KVAluAP.TPS could not be opened.")));
+        EXPECT_TRUE(errors.presenter.messages.front().text.endsWith(
+            QStringLiteral("  Press OK to end this application")));
         EXPECT_GE(errors.fatalCount, 1);
         d.kvaluap.access.close();
         EXPECT_EQ(fileHash(d.kvaluap.access.path()), before);

@@ -6,7 +6,6 @@
 #include "data/files/kvseguir.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 #include <vector>
@@ -33,11 +32,12 @@ struct FileExpect {
 
 const std::vector<FileExpect>& fileExpectations()
 {
-    static const std::vector<FileExpect> files{
+    static const std::vector<FileExpect> files {
         {kvmateriasFile, "KVMATERIAS", "KVMaterias.TPS", "KVM", 523, 27, 11, {{"KVM:OBJETIVO", 4000}}},
         {kvaluapFile, "KVALUAP", "KVAluAP.TPS", "KVA", 162, 6, 6, {}},
         {kvlibretaFile, "KVLIBRETA", "KVLIBRETA.TPS", "KVL", 4399, 131, 12, {}},
-        {kvaprendeFile, "KVAPRENDE", "KVAPRENDE.TPS", "KVAP", 393, 8, 10, {{"KVAP:APRENDIZAJE_TRABAJO", 1000}}},
+        {kvaprendeFile, "KVAPRENDE", "KVAPRENDE.TPS", "KVAP", 393, 8, 10,
+            {{"KVAP:APRENDIZAJE_TRABAJO", 1000}}},
         {kvseguirFile, "KVSEGUIR", "KVSEGUIR.TPS", "KVG", 537, 17, 11,
             {{"KVG:OBSPPI", 1000}, {"KVG:APRENDIZAJE_TRABAJO", 1000}}},
     };
@@ -75,7 +75,8 @@ TEST(FileTables, FilesMatchTheirDescriptions)
 
 TEST(FileTables, AllFilesInSetUpOrder)
 {
-    const std::vector<std::string_view> expected{"KVLIBRETA", "KVAPRENDE", "KVMATERIAS", "KVALUAP", "KVSEGUIR"};
+    const std::vector<std::string_view> expected {
+        "KVLIBRETA", "KVAPRENDE", "KVMATERIAS", "KVALUAP", "KVSEGUIR"};
     std::vector<std::string_view> actual;
     for (const FileDef* f : allFiles())
         actual.push_back(f->label);
@@ -185,21 +186,21 @@ TEST(FileTables, NotableKeys)
         bool unique, optional, caseInsensitive, primary, autoNumber;
     };
     const Case cases[] = {
-        {kvmateriasFile, KVM::CLAVE_ALFA, "KVM:CLAVE_ALFA", {{"KVM:MATERIA", false}},
-            false, true, false, false, false},
+        {kvmateriasFile, KVM::CLAVE_ALFA, "KVM:CLAVE_ALFA", {{"KVM:MATERIA", false}}, false, true, false,
+            false, false},
         {kvmateriasFile, KVM::CLAVE_DNI_PROFESOR, "KVM:CLAVE_DNI_PROFESOR", {{"KVM:DNI_DOCENTE", false}},
             false, true, true, false, false},
-        {kvaluapFile, KVA::CLAVE_ALFA, "KVA:CLAVE_ALFA", {{"KVA:APELLIDO_NOMBRE", false}},
-            false, true, true, false, false},
+        {kvaluapFile, KVA::CLAVE_ALFA, "KVA:CLAVE_ALFA", {{"KVA:APELLIDO_NOMBRE", false}}, false, true, true,
+            false, false},
         {kvaluapFile, KVA::CLAVE_DNI, "KVA:CLAVE_DNI", {{"KVA:DNI", false}}, true, true, false, false, false},
-        {kvlibretaFile, KVL::CLAVE_PRIMARIA, "KVL:CLAVE_PRIMARIA", {{"KVL:NRO_REGISTRO", false}},
-            true, true, false, true, false},
+        {kvlibretaFile, KVL::CLAVE_PRIMARIA, "KVL:CLAVE_PRIMARIA", {{"KVL:NRO_REGISTRO", false}}, true, true,
+            false, true, false},
         {kvlibretaFile, KVL::CLAVE_LEGAGO, "KVL:CLAVE_LEGAGO",
-            {{"KVL:NRO_LEGAJO", false}, {"KVL:NRO_ORDEN", false}, {"KVL:COD_MATERIA", false}},
-            false, true, false, false, false},
+            {{"KVL:NRO_LEGAJO", false}, {"KVL:NRO_ORDEN", false}, {"KVL:COD_MATERIA", false}}, false, true,
+            false, false, false},
         {kvlibretaFile, KVL::CLAVE_MATERIA_SEXO_ALUMNO2, "KVL:CLAVE_MATERIA_SEXO_ALUMNO2",
-            {{"KVL:COD_MATERIA", false}, {"KVL:SEXO", true}, {"KVL:ALUMNO", false}},
-            false, true, true, false, false},
+            {{"KVL:COD_MATERIA", false}, {"KVL:SEXO", true}, {"KVL:ALUMNO", false}}, false, true, true, false,
+            false},
         {kvlibretaFile, KVL::CLAVE_CODMATERIA_ALUALFA, "KVL:CLAVE_CODMATERIA_ALUALFA",
             {{"KVL:COD_MATERIA", false}, {"KVL:ALUMNO", false}}, false, true, false, false, false},
         {kvlibretaFile, KVL::CLAVE_RENDIMIENTO_ACADEMICO, "KVL:CLAVE_RENDIMIENTO_ACADEMICO",
@@ -210,17 +211,17 @@ TEST(FileTables, NotableKeys)
             {{"KVL:NRO_LEGAJO", false}, {"KVL:ETADO", false}, {"KVL:NRO_ORDEN", false},
                 {"KVL:COD_MATERIA", false}},
             false, true, true, false, false},
-        {kvaprendeFile, KVAP::CLAVE_PRIMARIA, "KVAP:CLAVE_PRIMARIA", {{"KVAP:NRO_REGISTRO", false}},
-            true, true, false, true, false},
+        {kvaprendeFile, KVAP::CLAVE_PRIMARIA, "KVAP:CLAVE_PRIMARIA", {{"KVAP:NRO_REGISTRO", false}}, true,
+            true, false, true, false},
         {kvaprendeFile, KVAP::CLAVE_LEGAJO_ORDEN_MATERIA, "KVAP:CLAVE_LEGAJO_ORDEN_MATERIA",
             {{"KVAP:NRO_ORDEN", false}, {"KVAP:COD_MATERIA", false}}, false, true, false, false, false},
         {kvaprendeFile, KVAP::CLAVE_ALFAMAGERIA_LEGAJO, "KVAP:CLAVE_ALFAMAGERIA_LEGAJO",
             {{"KVAP:MATERIAS", false}}, false, true, true, false, false},
-        {kvseguirFile, KVG::CLAVE_PRIMARIA, "KVG:CLAVE_PRIMARIA", {{"KVG:NRO_REGISTRO", false}},
-            true, true, false, true, true},
+        {kvseguirFile, KVG::CLAVE_PRIMARIA, "KVG:CLAVE_PRIMARIA", {{"KVG:NRO_REGISTRO", false}}, true, true,
+            false, true, true},
         {kvseguirFile, KVG::CLAVE_LEGAJO_ORDEN_MATERIA, "KVG:CLAVE_LEGAJO_ORDEN_MATERIA",
-            {{"KVG:NRO_LEGAJO", false}, {"KVG:NRO_ORDEN", false}, {"KVG:COD_MATERIA", false}},
-            false, true, false, false, false},
+            {{"KVG:NRO_LEGAJO", false}, {"KVG:NRO_ORDEN", false}, {"KVG:COD_MATERIA", false}}, false, true,
+            false, false, false},
         {kvseguirFile, KVG::CLAVE_CODMATERIA_ALUALFA, "KVG:CLAVE_CODMATERIA_ALUALFA",
             {{"KVG:COD_MATERIA", false}, {"KVG:ALUMNO", false}}, false, true, false, false, false},
         {kvseguirFile, KVG::CLAVE_PROMEDIAEN_LEGAJO, "KVG:CLAVE_PROMEDIAEN_LEGAJO",
@@ -276,11 +277,11 @@ TEST(FileTables, KeyRulesAcrossAllFiles)
         }
         EXPECT_EQ(primaries, f->label == "KVMATERIAS" || f->label == "KVALUAP" ? 0 : 1);
     }
-    EXPECT_EQ(autoNumbered, std::vector<std::string_view>{"KVG:CLAVE_PRIMARIA"});
-    EXPECT_EQ(required, std::vector<std::string_view>{"KVL:CLAVE_RENDIMIENTO_ACADEMICO"});
+    EXPECT_EQ(autoNumbered, std::vector<std::string_view> {"KVG:CLAVE_PRIMARIA"});
+    EXPECT_EQ(required, std::vector<std::string_view> {"KVL:CLAVE_RENDIMIENTO_ACADEMICO"});
     const std::set<std::string_view> descendingKeys(withDescending.begin(), withDescending.end());
     EXPECT_EQ(descendingKeys,
-        (std::set<std::string_view>{"KVL:CLAVE_MATERIA_SEXO_ALUMNO2", "KVL:CLAVE_RENDIMIENTO_ACADEMICO"}));
+        (std::set<std::string_view> {"KVL:CLAVE_MATERIA_SEXO_ALUMNO2", "KVL:CLAVE_RENDIMIENTO_ACADEMICO"}));
 }
 
 TEST(FileTables, LookupByLabel)

@@ -20,7 +20,8 @@ protected:
     Dictionary dict {rec.errors, folder.path()};
 
     // Reads a whole key (within an optional prefix range) and returns one field of each record.
-    QStringList listText(FileManager& fm, int key, int field, const Record* rangeFrom = nullptr, int fixed = 0)
+    QStringList listText(
+        FileManager& fm, int key, int field, const Record* rangeFrom = nullptr, int fixed = 0)
     {
         KeyReader reader(fm, key);
         if (rangeFrom) {
@@ -33,7 +34,7 @@ protected:
             int got = 0;
             reader.read(Direction::Forward, anchor, 2, [&](const KeyAnchor& row, const Record& r) {
                 out << (fm.def().fields[field].type == FieldType::Text ? r.text(field)
-                                                                          : QString::number(r.integer(field)));
+                                                                       : QString::number(r.integer(field)));
                 anchor = row;
                 ++got;
                 return true;
@@ -105,7 +106,8 @@ TEST_F(KeyOrder, DescendingComponentSortsHighToLowWithinAscendingOnes)
         const char* sexo;
         const char* alumno;
     };
-    const Row rows[] = {{7, "F", "luna"}, {7, "M", "Bruno"}, {7, "F", "Ana"}, {3, "M", "Zoe"}, {7, "M", "ARIEL"}};
+    const Row rows[]
+        = {{7, "F", "luna"}, {7, "M", "Bruno"}, {7, "F", "Ana"}, {3, "M", "Zoe"}, {7, "M", "ARIEL"}};
     for (const Row& r : rows) {
         l.clear();
         l.setInteger(KVL::COD_MATERIA, r.materia);
@@ -157,7 +159,8 @@ TEST_F(KeyOrder, OptionalKeysLeaveOutOnlyRecordsWhoseComponentsAreAllEmpty)
         g.setInteger(KVG::COD_MATERIA, r.materia);
         ASSERT_EQ(dict.kvseguir.access.insert(), Status::Ok);
     }
-    EXPECT_EQ(listText(dict.kvseguir.access, KVG::CLAVE_PROMEDIAEN_LEGAJO, KVG::NRO_LEGAJO), (QStringList {"4"}));
+    EXPECT_EQ(
+        listText(dict.kvseguir.access, KVG::CLAVE_PROMEDIAEN_LEGAJO, KVG::NRO_LEGAJO), (QStringList {"4"}));
     EXPECT_EQ(listText(dict.kvseguir.access, KVG::CLAVE_LEGAJO_ORDEN_MATERIA, KVG::NRO_ORDEN),
         (QStringList {"3", "0"}));
 }

@@ -78,7 +78,9 @@ TEST(Record, TextsAreWindows1252PaddedWithSpaces)
     EXPECT_EQ(r.text(KVG::ALUMNO), name);
     const QByteArray raw = r.rawText(KVG::ALUMNO);
     EXPECT_EQ(raw.size(), 60);
-    EXPECT_EQ(raw.left(4), QByteArray("Pe\xF1" "a"));
+    EXPECT_EQ(raw.left(4),
+        QByteArray("Pe\xF1"
+                   "a"));
     EXPECT_EQ(raw.at(name.indexOf(QChar(0x20AC))), '\x80');
     EXPECT_TRUE(raw.endsWith("   "));
 }

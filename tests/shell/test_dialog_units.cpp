@@ -14,7 +14,8 @@
 namespace kv {
 namespace {
 
-TEST(DialogUnitsTest, UnitsRoundTripThroughPixels) {
+TEST(DialogUnitsTest, UnitsRoundTripThroughPixels)
+{
     const DialogUnits units(kvFont(QStringLiteral("Calibri"), 9));
     // With at least a pixel per unit every unit value survives the way there and back.
     ASSERT_GE(units.pixelsPerXUnit(), 1.0);
@@ -31,7 +32,8 @@ TEST(DialogUnitsTest, UnitsRoundTripThroughPixels) {
     EXPECT_EQ(units.yToPixels(std::numeric_limits<int>::min() + 1), std::numeric_limits<int>::min());
 }
 
-TEST(DialogUnitsTest, BiggerFontGivesBiggerUnits) {
+TEST(DialogUnitsTest, BiggerFontGivesBiggerUnits)
+{
     const DialogUnits small(kvFont(QStringLiteral("Calibri"), 8));
     const DialogUnits big(kvFont(QStringLiteral("Calibri"), 16));
     EXPECT_GT(big.xToPixels(100), small.xToPixels(100));
@@ -39,7 +41,8 @@ TEST(DialogUnitsTest, BiggerFontGivesBiggerUnits) {
     EXPECT_LT(big.xFromPixels(400), small.xFromPixels(400));
 }
 
-TEST(DialogUnitsTest, LayoutFacesResolveToInstalledTwins) {
+TEST(DialogUnitsTest, LayoutFacesResolveToInstalledTwins)
+{
     struct Case {
         const char* face;
         const char* family;
@@ -59,7 +62,8 @@ TEST(DialogUnitsTest, LayoutFacesResolveToInstalledTwins) {
     }
 }
 
-TEST(TitleAreaTest, MustBeGrabbableOnSomeScreen) {
+TEST(TitleAreaTest, MustBeGrabbableOnSomeScreen)
+{
     const QList<QRect> screens = {QRect(0, 0, 800, 600), QRect(800, 0, 1024, 768)};
     struct Case {
         QPoint topLeft;
@@ -87,7 +91,8 @@ TEST(TitleAreaTest, MustBeGrabbableOnSomeScreen) {
 
 class WindowPlacementTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         window_.setFont(kvFont(QStringLiteral("Calibri"), 9));
         window_.resize(200, 100);
         window_.move(designed_);
@@ -99,7 +104,8 @@ protected:
     const QPoint designed_ {120, 90};
 };
 
-TEST_F(WindowPlacementTest, PositionOffEveryScreenKeepsTheDesignedPlace) {
+TEST_F(WindowPlacementTest, PositionOffEveryScreenKeepsTheDesignedPlace)
+{
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const DialogUnits units(window_.font());
     const int right = units.xFromPixels(screen.right() + 10);
@@ -116,7 +122,8 @@ TEST_F(WindowPlacementTest, PositionOffEveryScreenKeepsTheDesignedPlace) {
     }
 }
 
-TEST_F(WindowPlacementTest, SavedPlacementRestoresOnAnotherWindow) {
+TEST_F(WindowPlacementTest, SavedPlacementRestoresOnAnotherWindow)
+{
     window_.move(30, 40);
     window_.resize(333, 222);
     savePlacement(ini_, QStringLiteral("Main"), &window_, true);
@@ -137,7 +144,8 @@ TEST_F(WindowPlacementTest, SavedPlacementRestoresOnAnotherWindow) {
     EXPECT_FALSE(other.isMaximized());
 }
 
-TEST_F(WindowPlacementTest, FixedSizeWindowTakesOnlyThePosition) {
+TEST_F(WindowPlacementTest, FixedSizeWindowTakesOnlyThePosition)
+{
     ini_.update(QStringLiteral("Main"), {false, false, 20, 20, 400, 300}, true);
     restorePlacement(ini_, QStringLiteral("Main"), &window_, false);
     const DialogUnits units(window_.font());
@@ -145,7 +153,8 @@ TEST_F(WindowPlacementTest, FixedSizeWindowTakesOnlyThePosition) {
     EXPECT_EQ(window_.size(), QSize(200, 100));
 }
 
-TEST_F(WindowPlacementTest, MaximisedStateFollowsTheSavedOneAndMinimisedNever) {
+TEST_F(WindowPlacementTest, MaximisedStateFollowsTheSavedOneAndMinimisedNever)
+{
     window_.setWindowState(Qt::WindowMaximized);
     savePlacement(ini_, QStringLiteral("Main"), &window_, true);
     // Placements are restored on windows already open.
@@ -178,7 +187,8 @@ TEST_F(WindowPlacementTest, MaximisedStateFollowsTheSavedOneAndMinimisedNever) {
     EXPECT_FALSE(next.isMinimized());
 }
 
-TEST_F(WindowPlacementTest, NothingSavedLeavesTheWindowAlone) {
+TEST_F(WindowPlacementTest, NothingSavedLeavesTheWindowAlone)
+{
     restorePlacement(ini_, QStringLiteral("Main"), &window_, true);
     EXPECT_EQ(window_.geometry(), QRect(designed_, QSize(200, 100)));
 }

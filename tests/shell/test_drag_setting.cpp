@@ -9,9 +9,12 @@ namespace {
 class FakeDragSetting : public DesktopDragSetting {
 public:
     explicit FakeDragSetting(std::optional<int> initial)
-        : value(initial) { }
+        : value(initial)
+    {
+    }
     std::optional<int> read() override { return value; }
-    void write(int v) override {
+    void write(int v) override
+    {
         value = v;
         writes.push_back(v);
     }
@@ -20,7 +23,8 @@ public:
     std::vector<int> writes;
 };
 
-TEST(DragSettingGuardTest, OnlyASettingFoundOnIsSwitchedOffAndBackOn) {
+TEST(DragSettingGuardTest, OnlyASettingFoundOnIsSwitchedOffAndBackOn)
+{
     struct Case {
         const char* name;
         std::optional<int> atStart;

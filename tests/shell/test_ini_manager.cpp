@@ -8,7 +8,8 @@
 namespace kv {
 
 // Readable failures; internal linkage, found by argument-dependent lookup.
-static void PrintTo(const RestoredPlacement& p, std::ostream* os) {
+static void PrintTo(const RestoredPlacement& p, std::ostream* os)
+{
     const auto show
         = [](const std::optional<int>& v) { return v ? std::to_string(*v) : std::string("none"); };
     *os << "{max=" << p.maximized << " min=" << p.minimized << " x=" << show(p.x) << " y=" << show(p.y)
@@ -21,18 +22,21 @@ class IniManagerTest : public ::testing::Test {
 protected:
     QString path() const { return folder_.file(QStringLiteral("KVAPP.INI")); }
 
-    void writeFile(const QByteArray& bytes) const {
+    void writeFile(const QByteArray& bytes) const
+    {
         QFile file(path());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
 
-    QByteArray readFile() const {
+    QByteArray readFile() const
+    {
         QFile file(path());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    std::optional<QString> stored(const QString& section, const QString& key) const {
+    std::optional<QString> stored(const QString& section, const QString& key) const
+    {
         IniFile ini;
         ini.load(path());
         return ini.value(section, key);
@@ -44,12 +48,14 @@ protected:
 const QString kMain = QStringLiteral("Main");
 
 RestoredPlacement restored(bool maximized, bool minimized, std::optional<int> x = {},
-    std::optional<int> y = {}, std::optional<int> width = {}, std::optional<int> height = {}) {
+    std::optional<int> y = {}, std::optional<int> width = {}, std::optional<int> height = {})
+{
     return {maximized, minimized, x, y, width, height};
 }
 const QStringList kPlacementKeys = {"XPos", "YPos", "Width", "Height"};
 
-TEST_F(IniManagerTest, MaximisedOrMinimisedWindowKeepsOnlyItsState) {
+TEST_F(IniManagerTest, MaximisedOrMinimisedWindowKeepsOnlyItsState)
+{
     struct Case {
         const char* name;
         Placement placement;
@@ -73,7 +79,8 @@ TEST_F(IniManagerTest, MaximisedOrMinimisedWindowKeepsOnlyItsState) {
     }
 }
 
-TEST_F(IniManagerTest, NonResizableWindowNeverKeepsItsSize) {
+TEST_F(IniManagerTest, NonResizableWindowNeverKeepsItsSize)
+{
     writeFile("[Main]\nWidth=300\nHeight=200\n");
     INIMgr ini(path());
     ini.update(kMain, {false, false, 15, 25, 640, 480}, false);
@@ -84,7 +91,8 @@ TEST_F(IniManagerTest, NonResizableWindowNeverKeepsItsSize) {
     EXPECT_FALSE(stored(kMain, "Height"));
 }
 
-TEST_F(IniManagerTest, NormalWindowPlacementRestores) {
+TEST_F(IniManagerTest, NormalWindowPlacementRestores)
+{
     INIMgr ini(path());
     ini.update(kMain, {false, false, -12, 34, 560, 270}, true);
 
@@ -93,7 +101,8 @@ TEST_F(IniManagerTest, NormalWindowPlacementRestores) {
     EXPECT_EQ(ini.fetch(kMain, false), restored(false, false, -12, 34));
 }
 
-TEST_F(IniManagerTest, FetchReadsStoredTextLikeTheProfileService) {
+TEST_F(IniManagerTest, FetchReadsStoredTextLikeTheProfileService)
+{
     struct Case {
         const char* name;
         const char* section;
@@ -123,7 +132,8 @@ TEST_F(IniManagerTest, FetchReadsStoredTextLikeTheProfileService) {
     }
 }
 
-TEST_F(IniManagerTest, SaveKeepsEverythingElseInPlace) {
+TEST_F(IniManagerTest, SaveKeepsEverythingElseInPlace)
+{
     writeFile("; written by hand\r\n"
               "[Other]\r\n"
               "Colour=Blue\r\n"
@@ -154,7 +164,8 @@ TEST_F(IniManagerTest, SaveKeepsEverythingElseInPlace) {
         "A=1\r\n");
 }
 
-TEST_F(IniManagerTest, GarbageFileIsHarmlessAndKept) {
+TEST_F(IniManagerTest, GarbageFileIsHarmlessAndKept)
+{
     QByteArray junk("\x00\x01\xff\xfe=\x80[\n", 9);
     junk += "line without equals sign\n"
             "[Unclosed section\n"
@@ -175,7 +186,8 @@ TEST_F(IniManagerTest, GarbageFileIsHarmlessAndKept) {
     EXPECT_TRUE(readFile().startsWith(junk)) << "the junk is written back byte for byte";
 }
 
-TEST_F(IniManagerTest, SectorListIsReadAtInitAndWrittenBackAtKill) {
+TEST_F(IniManagerTest, SectorListIsReadAtInitAndWrittenBackAtKill)
+{
     writeFile("[__Dont_Touch_Me__]\n"
               "Sectors=2\n"
               "Sectors_1=Fam,Item,Type\n"
@@ -194,7 +206,8 @@ TEST_F(IniManagerTest, SectorListIsReadAtInitAndWrittenBackAtKill) {
     EXPECT_EQ(stored(kMain, "Maximize"), QStringLiteral("No"));
 }
 
-TEST_F(IniManagerTest, EmptySectorListIsWrittenAsZero) {
+TEST_F(IniManagerTest, EmptySectorListIsWrittenAsZero)
+{
     const char* const files[] = {nullptr, "", "[__Dont_Touch_Me__]\nSectors=none\n"};
     for (const char* content : files) {
         SCOPED_TRACE(content ? content : "no file");
@@ -209,7 +222,8 @@ TEST_F(IniManagerTest, EmptySectorListIsWrittenAsZero) {
     }
 }
 
-TEST_F(IniManagerTest, UnwritableFileIsNotAnError) {
+TEST_F(IniManagerTest, UnwritableFileIsNotAnError)
+{
     INIMgr ini(folder_.file(QStringLiteral("missing/KVAPP.INI")));
     ini.init();
     ini.update(kMain, {false, false, 1, 2, 3, 4}, true);
@@ -218,14 +232,16 @@ TEST_F(IniManagerTest, UnwritableFileIsNotAnError) {
     EXPECT_FALSE(QFile::exists(folder_.file(QStringLiteral("missing"))));
 }
 
-TEST_F(IniManagerTest, DamagedSectorCountStopsAtTheFirstMissingEntry) {
+TEST_F(IniManagerTest, DamagedSectorCountStopsAtTheFirstMissingEntry)
+{
     writeFile("[__Dont_Touch_Me__]\nSectors=2147483647\nSectors_1=x,y,z\nSectors_3=skipped,,\n");
     INIMgr ini(path());
     ini.init();
     EXPECT_EQ(ini.sectors(), (std::vector<Sector> {{"x", "y", "z"}}));
 }
 
-TEST(IniFileTest, NamesMatchInAnyCaseAndAFailedSaveChangesNothing) {
+TEST(IniFileTest, NamesMatchInAnyCaseAndAFailedSaveChangesNothing)
+{
     const test::TempFolder folder;
     const QString path = folder.file(QStringLiteral("a.ini"));
     IniFile ini;

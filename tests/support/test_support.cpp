@@ -28,6 +28,9 @@ RecordedErrors::RecordedErrors()
     errors.setFatalHandler([this] { ++fatalCount; });
 }
 
-TempFolder::TempFolder() { EXPECT_TRUE(dir_.isValid()); }
+TempFolder::TempFolder()
+{
+    EXPECT_TRUE(dir_.isValid());
+}
 
 } // namespace kv::test

@@ -1,0 +1,33 @@
+#pragma once
+
+// Small helpers that every window uses to build its controls from the
+// layouts: positions in dialog units, the flat icon buttons, colours.
+
+#include "shell/dialog_units.h"
+
+#include <QColor>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+
+namespace kv {
+
+// Places a control at x, y, width, height in dialog units of the window's
+// font; a width or height of -1 takes the control's own size.
+void place(QWidget* control, const DialogUnits& du, int x, int y, int width = -1, int height = -1);
+
+// A flat button with an icon from the resources left of its text.
+QPushButton* flatButton(QWidget* parent, const QString& text, const QString& icon, bool bold = true);
+
+// A label drawn without background, in the window's font unless changed.
+QLabel* transparentLabel(QWidget* parent, const QString& text, bool bold = false);
+
+void setTextColour(QWidget* w, const QColor& colour);
+void setBackground(QWidget* w, const QColor& colour);
+
+// "Bold black text on white; selected text white on black" of the entries.
+void setEntryColours(QWidget* w);
+
+} // namespace kv
