@@ -1,6 +1,7 @@
 // KVAPP: the teacher's program. The data files and KVAPP.INI are in the
 // working folder.
 
+#include "app/procedures.h"
 #include "resources/kv_resources.h"
 #include "shell/app_state.h"
 #include "shell/dialog_units.h"
