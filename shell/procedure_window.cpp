@@ -15,11 +15,11 @@ ProcedureWindow::ProcedureWindow(AppState& app, Setup setup, QWidget* parent)
 ProcedureWindow::~ProcedureWindow()
 {
     if (filesOpen_) {
-        close();
+        endFrame();
     }
 }
 
-void ProcedureWindow::open()
+void ProcedureWindow::beginFrame()
 {
     previousProcedure_ = app_.errors.procedureName();
     app_.errors.setProcedureName(setup_.procedure);
@@ -33,7 +33,7 @@ void ProcedureWindow::open()
     filesOpen_ = true;
 }
 
-void ProcedureWindow::close()
+void ProcedureWindow::endFrame()
 {
     if (filesOpen_) {
         for (DataFile* f : setup_.files) {
@@ -46,13 +46,27 @@ void ProcedureWindow::close()
 
 std::uint8_t ProcedureWindow::run()
 {
-    open();
+    beginFrame();
     prepare();
     restorePlacement(app_.ini, setup_.procedure, this, setup_.resizable);
     exec();
+    return closeModeless();
+}
+
+void ProcedureWindow::openModeless()
+{
+    beginFrame();
+    prepare();
+    restorePlacement(app_.ini, setup_.procedure, this, setup_.resizable);
+    show();
+}
+
+std::uint8_t ProcedureWindow::closeModeless()
+{
     savePlacement(app_.ini, setup_.procedure, this, setup_.resizable);
+    hide();
     finish();
-    close();
+    endFrame();
     app_.globalResponse = response_ != 0 ? response_ : std::uint8_t {RequestCancelled};
     return app_.globalResponse;
 }

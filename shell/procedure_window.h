@@ -28,6 +28,10 @@ public:
 
     // Runs the window modally through the whole frame; returns the response.
     std::uint8_t run();
+    // The same frame without a modal loop, for tools and benchmarks that
+    // drive the window themselves: open() shows it, close() ends the frame.
+    void openModeless();
+    std::uint8_t closeModeless();
 
     AppState& app() const { return app_; }
     std::uint8_t request() const { return request_; }
@@ -43,8 +47,8 @@ protected:
     virtual void finish() { }
 
 private:
-    void open();
-    void close();
+    void beginFrame();
+    void endFrame();
 
     AppState& app_;
     Setup setup_;
