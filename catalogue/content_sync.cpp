@@ -1,56 +1,70 @@
 #include "catalogue/content_sync.h"
 
+#include "catalogue/sync_batch.h"
+#include "catalogue/tracking_links.h"
+#include "catalogue/tracking_scan.h"
 #include "data/files/kvaluap.h"
 #include "data/files/kvaprende.h"
 #include "data/files/kvmaterias.h"
 #include "data/files/kvseguir.h"
 #include "data/key_reader.h"
 
-#include <set>
-#include <tuple>
+#include <unordered_set>
 #include <vector>
 
 namespace kv {
 namespace {
-
-// Texts compare as if padded with spaces: equal once trailing spaces are gone.
-QByteArray trimmed(QByteArray bytes)
-{
-    while (bytes.endsWith(' ')) {
-        bytes.chop(1);
-    }
-    return bytes;
-}
-
-// What ties a tracking row to its catalogue entry.
-struct Link {
-    std::int32_t subject;
-    QByteArray content; // prioritised content, trailing spaces removed
-    QByteArray learning; // learning memo, trailing spaces removed
-    bool operator<(const Link& o) const
-    {
-        return std::tie(subject, content, learning) < std::tie(o.subject, o.content, o.learning);
-    }
-};
-
-Link entryLink(const Record& e)
-{
-    return {e.integer(KVAP::COD_MATERIA), trimmed(e.rawText(KVAP::CONTENIDO_PRIORIZADO)),
-        trimmed(e.rawMemo(KVAP::APRENDIZAJE_TRABAJO))};
-}
-
-Link rowLink(const Record& g)
-{
-    return {g.integer(KVG::COD_MATERIA), trimmed(g.rawText(KVG::CONTENIDO_PRIORIZADO)),
-        trimmed(g.rawMemo(KVG::APRENDIZAJE_TRABAJO))};
-}
 
 struct Student {
     std::int32_t legajo;
     QByteArray name;
 };
 
-// A new tracking row for a catalogue entry and a student.
+// The catalogue as the synchronisation needs it: the links of all entries of
+// all subjects, and the entries of the subject being synchronised, in record
+// order, with the numbers of their links.
+struct Catalogue {
+    CatalogueLinks links;
+    std::vector<std::pair<Record, int>> entries;
+};
+
+Status readCatalogue(FileManager& aprende, std::int32_t subjectCode, Catalogue& out)
+{
+    return RecordOrderReader(aprende).forEach([&](std::int64_t, const Record& e) {
+        const int link = out.links.add(e);
+        if (e.integer(KVAP::COD_MATERIA) == subjectCode) {
+            out.entries.emplace_back(e, link);
+        }
+        return true;
+    });
+}
+
+// A tracking row's identity within its subject.
+std::uint64_t studentLink(std::int32_t student, int link)
+{
+    return static_cast<std::uint64_t>(static_cast<std::uint32_t>(student)) << 32
+        | static_cast<std::uint32_t>(link);
+}
+
+// The course's students in name order, capitals and small letters alike, equal
+// names in the order they were added. Students without a name are not in
+// that order at all.
+Status readStudents(FileManager& alumnos, std::int32_t course, std::vector<Student>& out)
+{
+    KeyReader byCourse(alumnos, KVA::CLAVE_TIPO_CURSO_DIVISION);
+    Record probe(alumnos.def());
+    probe.setInteger(KVA::COD_CURSO, course);
+    byCourse.setPrefixRange(probe, 1);
+    return byCourse.forEach([&](const KeyAnchor&, const Record& a) {
+        if (!a.isFieldEmpty(KVA::APELLIDO_NOMBRE)) {
+            out.push_back({a.integer(KVA::LEGAJO), a.rawText(KVA::APELLIDO_NOMBRE)});
+        }
+        return true;
+    });
+}
+
+// A new tracking row for a catalogue entry and a student; its number is
+// given by the insert.
 void fillNewRow(Record& g, const Record& entry, const Student& student)
 {
     g.clear();
@@ -68,172 +82,88 @@ void fillNewRow(Record& g, const Record& entry, const Student& student)
     g.setInteger(KVG::COD_DOCENTE, entry.integer(KVAP::COD_DOCENTE));
 }
 
-// Restores the buffers a scan used, whatever happens.
-class BufferGuard {
-public:
-    explicit BufferGuard(Dictionary& dict)
-        : dict_(dict)
-        , aprende_(dict.kvaprende.buffer)
-        , alumnos_(dict.kvaluap.buffer)
-        , seguir_(dict.kvseguir.buffer)
-    {
-    }
-    ~BufferGuard()
-    {
-        dict_.kvaprende.buffer = aprende_;
-        dict_.kvaluap.buffer = alumnos_;
-        dict_.kvseguir.buffer = seguir_;
-    }
-    BufferGuard(const BufferGuard&) = delete;
-    BufferGuard& operator=(const BufferGuard&) = delete;
-
-private:
-    Dictionary& dict_;
-    Record aprende_, alumnos_, seguir_;
-};
-
-// The four files in batch mode for the whole command; abandoned unless finished.
-class Batch {
-public:
-    explicit Batch(Dictionary& dict)
-        : files_ {
-            &dict.kvaprende.access, &dict.kvaluap.access, &dict.kvseguir.access, &dict.kvmaterias.access}
-    {
-        for (FileManager* f : files_) {
-            if (!f->beginBatch()) {
-                ok_ = false;
-                return;
-            }
-            ++begun_;
-        }
-    }
-    ~Batch()
-    {
-        for (int i = 0; i < begun_; ++i) {
-            files_[i]->abandonBatch();
-        }
-    }
-    Batch(const Batch&) = delete;
-    Batch& operator=(const Batch&) = delete;
-
-    bool ok() const { return ok_; }
-    bool finish()
-    {
-        bool ok = true;
-        for (int i = 0; i < begun_; ++i) {
-            ok = files_[i]->endBatch() && ok;
-        }
-        begun_ = 0;
-        return ok;
-    }
-
-private:
-    std::array<FileManager*, 4> files_;
-    int begun_ = 0;
-    bool ok_ = true;
-};
+// Nothing of a failed run is kept, so it reports no counts.
+SyncResult failure(const FileManager& f)
+{
+    SyncResult result;
+    result.ok = false;
+    result.error = f.name() + QStringLiteral(": ") + f.lastErrorText();
+    return result;
+}
 
 } // namespace
 
 SyncResult synchroniseContents(Dictionary& dict, const Record& subject)
 {
-    SyncResult result;
-    BufferGuard guard(dict);
-    Batch batch(dict);
-    auto fail = [&result](const FileManager& f) {
-        result.ok = false;
-        result.error = f.name() + QStringLiteral(": ") + f.lastErrorText();
-        return result;
-    };
-    if (!batch.ok()) {
-        return fail(dict.kvseguir.access);
+    const SyncBuffers buffers(dict);
+    SyncBatch batch(dict);
+    if (FileManager* refused = batch.refused()) {
+        return failure(*refused);
     }
+    FileManager& seguir = dict.kvseguir.access;
     const std::int32_t subjectCode = subject.integer(KVM::NRO_REGISTRO);
 
-    // The whole catalogue, in record order (it is small: a few entries per subject).
-    std::vector<Record> entries;
-    std::set<Link> catalogue;
-    if (RecordOrderReader(dict.kvaprende.access).forEach([&](std::int64_t, const Record& e) {
-            catalogue.insert(entryLink(e));
-            if (e.integer(KVAP::COD_MATERIA) == subjectCode) {
-                entries.push_back(e);
-            }
-            return true;
-        })
-        != Status::Ok) {
-        return fail(dict.kvaprende.access);
+    Catalogue catalogue;
+    if (readCatalogue(dict.kvaprende.access, subjectCode, catalogue) != Status::Ok) {
+        return failure(dict.kvaprende.access);
+    }
+    std::vector<Student> students;
+    if (!catalogue.entries.empty()
+        && readStudents(dict.kvaluap.access, subject.integer(KVM::COD_CURSO), students) != Status::Ok) {
+        return failure(dict.kvaluap.access);
     }
 
-    if (!entries.empty()) {
-        // The course's students by name: capitals and small letters alike,
-        // equal names in the order they were added. Students without a name
-        // are not in the name order at all.
-        std::vector<Student> students;
-        KeyReader byCourse(dict.kvaluap.access, KVA::CLAVE_TIPO_CURSO_DIVISION);
-        Record course(dict.kvaluap.buffer.def());
-        course.setInteger(KVA::COD_CURSO, subject.integer(KVM::COD_CURSO));
-        byCourse.setPrefixRange(course, 1);
-        if (byCourse.forEach([&](const KeyAnchor&, const Record& a) {
-                if (!a.isFieldEmpty(KVA::APELLIDO_NOMBRE)) {
-                    students.push_back({a.integer(KVA::LEGAJO), a.rawText(KVA::APELLIDO_NOMBRE)});
-                }
-                return true;
-            })
-            != Status::Ok) {
-            return fail(dict.kvaluap.access);
-        }
-
-        // The subject's existing rows, by student and link.
-        std::set<std::pair<std::int32_t, Link>> existing;
-        KeyReader bySubject(dict.kvseguir.access, KVG::CLAVE_COD_MATERIA);
-        Record probe(dict.kvseguir.buffer.def());
-        probe.setInteger(KVG::COD_MATERIA, subjectCode);
-        bySubject.setPrefixRange(probe, 1);
-        if (bySubject.forEach([&](const KeyAnchor&, const Record& g) {
-                existing.emplace(g.integer(KVG::NRO_LEGAJO), rowLink(g));
-                return true;
-            })
-            != Status::Ok) {
-            return fail(dict.kvseguir.access);
-        }
-
-        // Catalogue entries in record order, within each the students by name.
-        Record& row = dict.kvseguir.buffer;
-        for (const Record& entry : entries) {
-            const Link link = entryLink(entry);
-            for (const Student& student : students) {
-                if (!existing.emplace(student.legajo, link).second) {
-                    continue;
-                }
-                fillNewRow(row, entry, student);
-                if (dict.kvseguir.access.insert() != Status::Ok) {
-                    return fail(dict.kvseguir.access);
-                }
-                ++result.created;
-            }
-        }
-    }
-
-    // Removal, for every subject: rows whose catalogue entry is gone.
+    // One pass over the tracking rows serves both phases: the subject's rows
+    // that an entry already has, and the rows of any subject whose entry is
+    // gone. A row of the second kind matches no entry, so it never stands in
+    // the way of a new row, and no new row is ever of the second kind.
+    std::unordered_set<std::uint64_t> existing;
     std::vector<std::int64_t> orphans;
-    if (RecordOrderReader(dict.kvseguir.access).forEach([&](std::int64_t pos, const Record& g) {
-            if (!catalogue.count(rowLink(g))) {
-                orphans.push_back(pos);
-            }
-            return true;
-        })
+    const bool creating = !students.empty();
+    if (forEachTrackingLink(seguir,
+            [&](const StoredTrackingLink& row) {
+                const int link = catalogue.links.find(row.subject, row.content, row.learning);
+                if (link < 0) {
+                    orphans.push_back(row.position);
+                } else if (creating && row.subject == subjectCode) {
+                    existing.insert(studentLink(row.student, link));
+                }
+                return true;
+            })
         != Status::Ok) {
-        return fail(dict.kvseguir.access);
+        return failure(seguir);
     }
-    for (std::int64_t pos : orphans) {
-        if (dict.kvseguir.access.deleteAt(pos) == Status::Ok) {
-            ++result.deleted;
+
+    // Creation: catalogue entries in record order, within each the students
+    // by name, so that new rows are numbered in that order. Two entries with
+    // the same texts give one row.
+    SyncResult result;
+    Record& row = dict.kvseguir.buffer;
+    for (const auto& [entry, link] : catalogue.entries) {
+        for (const Student& student : students) {
+            if (!existing.insert(studentLink(student.legajo, link)).second) {
+                continue;
+            }
+            fillNewRow(row, entry, student);
+            if (seguir.insert() != Status::Ok) {
+                return failure(seguir);
+            }
+            ++result.created;
         }
     }
 
-    dict.kvseguir.access.compact();
-    if (!batch.finish()) {
-        return fail(dict.kvseguir.access);
+    // Removal, for every subject.
+    for (const std::int64_t position : orphans) {
+        const Status s = seguir.deleteAt(position);
+        if (s == Status::Error) {
+            return failure(seguir);
+        }
+        result.deleted += s == Status::Ok ? 1 : 0;
+    }
+
+    seguir.compact();
+    if (FileManager* failed = batch.finish()) {
+        return failure(*failed);
     }
     return result;
 }

@@ -5,7 +5,8 @@
 // of its course gets one blank row per catalogue entry that has none yet;
 // then, for all subjects, every row whose catalogue entry is gone (matched by
 // subject, prioritised content and learning) is deleted. Runs as one batch:
-// on failure the files are left as they were.
+// all of it is kept, or, on any failure, nothing and the files are left as
+// they were.
 
 #include "data/dictionary.h"
 
@@ -15,14 +16,15 @@ namespace kv {
 
 struct SyncResult {
     bool ok = true;
-    int created = 0;
+    int created = 0; // rows kept; both 0 when the run failed
     int deleted = 0;
     QString error; // why it failed, for callers without message boxes
 };
 
 // `subject` is a KVMATERIAS record (the highlighted subject). Uses the
-// dictionary's managers; leaves the KVAPRENDE, KVALUAP and KVSEGUIR buffers
-// as it found them.
+// dictionary's managers; a failed insert is reported through GlobalErrors
+// by Access:KVSEGUIR. Leaves the KVAPRENDE, KVALUAP and KVSEGUIR buffers as
+// it found them.
 SyncResult synchroniseContents(Dictionary& dict, const Record& subject);
 
 } // namespace kv

@@ -105,10 +105,12 @@ QString fill(const QString& pattern, const MsgArgs& args)
 
 } // namespace
 
-Answer StderrPresenter::present(const Message& message)
+Answer StreamPresenter::present(const Message& message)
 {
-    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(message.title),
-        qUtf8Printable(QString(message.text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+    const QByteArray line = (message.title + QStringLiteral(": ")
+        + QString(message.text).replace(QLatin1Char('\n'), QLatin1Char(' ')))
+                                .toUtf8();
+    std::fprintf(stream_, "%s\n", line.constData());
     // Nobody is there to answer: never retry, never go on.
     switch (message.buttons) {
     case Buttons::Ok:

@@ -5,6 +5,7 @@
 // it (a message box in the program, a recorder in tests, stderr in kvadmin).
 
 #include <QString>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -59,12 +60,19 @@ public:
     virtual Answer present(const Message& message) = 0;
 };
 
-// Presents on standard error, for kvadmin and anything without a screen.
-// Questions are answered No (Cancel where offered): with nobody to ask,
-// nothing is retried.
-class StderrPresenter : public MessagePresenter {
+// Presents each message as a line on a stream (standard error by default),
+// for kvadmin and anything without a screen. Questions are answered No
+// (Cancel where offered): with nobody to ask, nothing is retried.
+class StreamPresenter : public MessagePresenter {
 public:
+    explicit StreamPresenter(std::FILE* stream = stderr)
+        : stream_(stream)
+    {
+    }
     Answer present(const Message& message) override;
+
+private:
+    std::FILE* stream_;
 };
 
 class ErrorService {
@@ -87,7 +95,7 @@ public:
 
 private:
     MessagePresenter* presenter_ = nullptr;
-    StderrPresenter stderrPresenter_;
+    StreamPresenter stderrPresenter_;
     std::function<void()> fatalHandler_;
     QString procedure_;
     std::optional<Message> last_;

@@ -54,7 +54,7 @@ void setBackground(QWidget* w, const QColor& colour)
     w->setAutoFillBackground(true);
 }
 
-void setEntryColours(QWidget* w)
+void setEditColours(QWidget* w)
 {
     QPalette p = w->palette();
     p.setColor(QPalette::Text, Qt::black);
@@ -62,6 +62,11 @@ void setEntryColours(QWidget* w)
     p.setColor(QPalette::HighlightedText, Qt::white);
     p.setColor(QPalette::Highlight, Qt::black);
     w->setPalette(p);
+}
+
+void setEntryColours(QWidget* w)
+{
+    setEditColours(w);
     QFont f = w->font();
     f.setBold(true);
     w->setFont(f);

@@ -27,7 +27,9 @@ QLabel* transparentLabel(QWidget* parent, const QString& text, bool bold = false
 void setTextColour(QWidget* w, const QColor& colour);
 void setBackground(QWidget* w, const QColor& colour);
 
-// "Bold black text on white; selected text white on black" of the entries.
+// Black text on white; selected text white on black.
+void setEditColours(QWidget* w);
+// The same in bold, as the login's entries.
 void setEntryColours(QWidget* w);
 
 } // namespace kv

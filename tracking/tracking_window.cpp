@@ -169,7 +169,11 @@ void TrackingWindow::build()
         commandFrame();
         accept();
     });
-    connect(change_, &QPushButton::clicked, this, [this] { eip2_->startFirst(); });
+    connect(change_, &QPushButton::clicked, this, [this] {
+        // "&Editar" edits the grade book: show it first when the other tab is up.
+        tabs_->setCurrentIndex(0);
+        eip2_->startFirst();
+    });
     connect(change2_, &QPushButton::clicked, this, [this] { eip5_->startFirst(); });
     connect(button11_, &QPushButton::clicked, this, &TrackingWindow::storeObservationText);
     connect(button5_, &QPushButton::clicked, this, &TrackingWindow::contents);
@@ -358,7 +362,11 @@ void TrackingWindow::contents()
         app().procedures.contentList(app());
     }
     const Record subject = app().dict.kvmaterias.buffer;
-    synchroniseContents(app().dict, subject);
+    const SyncResult result = synchroniseContents(app().dict, subject);
+    if (!result.ok) {
+        // Nothing of the synchronisation was kept: say so rather than go on silently.
+        app().errors.throwMessage(Msg::UpdateFailed, {app().dict.kvseguir.access.name(), {}, result.error});
+    }
     // The new rows are shown at once, the highlighted student kept.
     refreshing_ = true;
     brw4_->resetFromFile();

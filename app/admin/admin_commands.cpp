@@ -2,6 +2,8 @@
 
 #include "app/admin/admin_context.h"
 #include "app/admin/demo_school.h"
+#include "app/admin/print_command.h"
+#include "app/admin/sync_command.h"
 #include "app/admin/transfer_commands.h"
 
 #include <QFileInfo>
@@ -19,6 +21,13 @@ constexpr char kUsageText[]
       "      to FILE.csv or to standard output\n"
       "  demo\n"
       "      create a demo school in DIR (only where the data files hold no records)\n"
+      "  print progress|contents SUBJECT OUT.pdf\n"
+      "      write the progress or contents sheet of a subject (its KVM:NRO_REGISTRO)\n"
+      "      as a PDF file\n"
+      "  sync SUBJECT\n"
+      "      bring the tracking rows in line with the content catalogue, as\n"
+      "      \"Contenidos\" does: rows for the new entries of the subject whose\n"
+      "      KVM:NRO_REGISTRO is SUBJECT, none left for entries that are gone\n"
       "\n"
       "LABEL is KVLIBRETA, KVAPRENDE, KVMATERIAS, KVALUAP or KVSEGUIR; KEYLABEL a key\n"
       "of that file such as KVA:CLAVE_ALFA. DIR, the folder of the data files,\n"
@@ -65,6 +74,12 @@ int run(const QStringList& args, std::FILE* out, std::FILE* err)
     }
     if (command == QLatin1String("export")) {
         return runExport(ctx, rest);
+    }
+    if (command == QLatin1String("print")) {
+        return runPrint(ctx, rest);
+    }
+    if (command == QLatin1String("sync")) {
+        return runSync(ctx, rest);
     }
     if (command == QLatin1String("demo")) {
         return runDemo(ctx, rest);

@@ -16,20 +16,6 @@ int usageError(const Context& ctx, const QString& text)
     return kUsage;
 }
 
-Answer StreamPresenter::present(const Message& message)
-{
-    print(stream_, QStringLiteral("%1: %2\n").arg(message.title, QString(message.text).replace(u'\n', u' ')));
-    switch (message.buttons) {
-    case Buttons::Ok:
-        return Answer::Ok;
-    case Buttons::YesNo:
-        return Answer::No;
-    case Buttons::YesNoCancel:
-        return Answer::Cancel;
-    }
-    return Answer::Ok;
-}
-
 Session::Session(const Context& ctx)
     : presenter(ctx.err)
     , dictionary(errors, ctx.directory)

@@ -21,21 +21,6 @@ struct Context {
 void print(std::FILE* stream, const QString& text); // UTF-8
 int usageError(const Context& ctx, const QString& text);
 
-// Shows file-layer messages as lines on the error stream. Questions are
-// answered No (or Cancel): a command never retries on its own, and a fatal
-// message ends the operation, not the process.
-class StreamPresenter : public MessagePresenter {
-public:
-    explicit StreamPresenter(std::FILE* stream)
-        : stream_(stream)
-    {
-    }
-    Answer present(const Message& message) override;
-
-private:
-    std::FILE* stream_;
-};
-
 // The data files of the folder, wired to report on the error stream.
 struct Session {
     explicit Session(const Context& ctx);

@@ -1,6 +1,7 @@
 #include "app/admin/admin_commands.h"
 #include "data/dictionary.h"
 #include "data/files/kvaluap.h"
+#include "tests/support/admin_runner.h"
 #include "tests/support/test_support.h"
 
 #include <QFile>
@@ -13,31 +14,11 @@ using namespace kv;
 
 namespace {
 
-struct Outcome {
-    int code;
-    QByteArray out;
-    QString err;
-};
+using Outcome = test::AdminOutcome;
 
-QByteArray drain(std::FILE* f)
+Outcome kvadmin(const test::TempFolder& dir, const QStringList& args)
 {
-    std::rewind(f);
-    QByteArray bytes;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) {
-        bytes.append(buf, static_cast<qsizetype>(n));
-    }
-    return bytes;
-}
-
-Outcome kvadmin(const test::TempFolder& dir, QStringList args)
-{
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), &std::fclose);
-    args.prepend(dir.path());
-    args.prepend("--dir");
-    const int code = admin::run(args, out.get(), err.get());
-    return {code, drain(out.get()), QString::fromUtf8(drain(err.get()))};
+    return test::runAdmin(dir.path(), args);
 }
 
 QString writeCsv(const test::TempFolder& dir, const QByteArray& bytes, const QString& name = "in.csv")

@@ -24,7 +24,8 @@ TEST(Picture, NumbersTextsAndDates)
         {"@n2", 4, "4"},
     };
     for (const Case& c : numbers) {
-        EXPECT_EQ(Picture::parse(QString::fromLatin1(c.picture)).number(c.value), QString::fromLatin1(c.shown))
+        EXPECT_EQ(
+            Picture::parse(QString::fromLatin1(c.picture)).number(c.value), QString::fromLatin1(c.shown))
             << c.picture << " " << c.value;
     }
     const Case decimals[] = {
@@ -34,7 +35,8 @@ TEST(Picture, NumbersTextsAndDates)
         {"@n6.2B", 1234567, "######"},
     };
     for (const Case& c : decimals) {
-        EXPECT_EQ(Picture::parse(QString::fromLatin1(c.picture)).hundredths(c.value), QString::fromLatin1(c.shown))
+        EXPECT_EQ(
+            Picture::parse(QString::fromLatin1(c.picture)).hundredths(c.value), QString::fromLatin1(c.shown))
             << c.picture << " " << c.value;
     }
     EXPECT_EQ(Picture::parse(u"@s1").text(QStringLiteral("X         ")), QStringLiteral("X"));
