@@ -2,6 +2,7 @@
 // subject and student, marks are typed in place with their rules.
 
 #include "data/files/kvaluap.h"
+#include "data/files/kvaprende.h"
 #include "data/files/kvlibreta.h"
 #include "data/files/kvmaterias.h"
 #include "data/files/kvseguir.h"
@@ -376,6 +377,57 @@ TEST_F(TrackingTest, SalirClosesAndAPendingEditIsSaved)
     EXPECT_EQ(storedGrade(11, 1).text(KVL::FINAL1), QStringLiteral("E"));
     EXPECT_EQ(app.globalResponse, RequestCancelled);
     EXPECT_EQ(app.dict.kvseguir.relate.useCount(), 0);
+}
+
+TEST_F(TrackingTest, ContenidosRunsTheCatalogueThenGivesEveryStudentTheNewRows)
+{
+    // The catalogue window, as a stand-in: the teacher adds one entry.
+    app.procedures.contentList = [](AppState& a) {
+        Record& e = a.dict.kvaprende.buffer;
+        e.clear();
+        e.setInteger(KVAP::COD_MATERIA, a.dict.kvmaterias.buffer.integer(KVM::NRO_REGISTRO));
+        e.setInteger(KVAP::NRO_ORDEN, 5);
+        e.setText(KVAP::CONTENIDO_PRIORIZADO, QStringLiteral("Geometría"));
+        a.dict.kvaprende.access.insert();
+    };
+    TrackingWindow w(app);
+    test::runWindow(w, [&] {
+        contentsTab(w, 1);
+        const QString student = w.students().model().record(1).text(KVA::APELLIDO_NOMBRE);
+        w.contentsButton()->click();
+        // Shown at once, the same student still highlighted. The rows that had
+        // no catalogue entry are gone.
+        EXPECT_EQ(w.students().currentRow(), 1);
+        EXPECT_EQ(w.students().model().record(1).text(KVA::APELLIDO_NOMBRE), student);
+        EXPECT_EQ(column(w.tracking(), 0), (QStringList {"Geometría"}));
+    });
+    EXPECT_TRUE(recorder.messages.empty());
+    const Record luis = storedTracking(12, 1, 5);
+    EXPECT_EQ(luis.text(KVG::CONTENIDO_PRIORIZADO), QStringLiteral("Geometría"));
+    EXPECT_EQ(luis.text(KVG::LOGRADO), QString());
+}
+
+TEST_F(TrackingTest, PlanillaSavesTheRowBeingEditedAndFindsTheSubjectInTheBuffers)
+{
+    int printedSubject = -1;
+    QString printedMark;
+    app.procedures.contentsSheet = [&](AppState& a) {
+        printedSubject = a.dict.kvseguir.buffer.integer(KVG::COD_MATERIA);
+        printedMark = storedTracking(11, 1, 2).text(KVG::ENPROCESO);
+    };
+    TrackingWindow w(app);
+    test::runWindow(w, [&] {
+        contentsTab(w, 1);
+        w.tracking().setCurrentRow(1);
+        w.editTracking()->click();
+        test::pressOnFocus(Qt::Key_Tab);
+        test::pressOnFocus(Qt::Key_Tab);
+        test::typeIntoFocus(QStringLiteral("x"));
+        w.contentsPrint()->click();
+        EXPECT_FALSE(w.trackingEditor().isEditing());
+    });
+    EXPECT_EQ(printedSubject, 1);
+    EXPECT_EQ(printedMark, QStringLiteral("X"));
 }
 
 } // namespace
