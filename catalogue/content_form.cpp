@@ -2,10 +2,10 @@
 
 #include "catalogue/content_delete.h"
 #include "catalogue/content_history.h"
-#include "catalogue/text_rules.h"
 #include "data/files/kvaprende.h"
 #include "data/files/kvmaterias.h"
 #include "shell/layout_helpers.h"
+#include "shell/text_rules.h"
 
 #include <QFrame>
 #include <QGuiApplication>

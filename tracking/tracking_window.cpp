@@ -8,6 +8,7 @@
 #include "shell/browse_combo.h"
 #include "shell/layout_helpers.h"
 #include "shell/picture.h"
+#include "shell/text_rules.h"
 #include "tracking/tracking_lists.h"
 
 #include <QCloseEvent>
@@ -131,7 +132,7 @@ void TrackingWindow::build()
     place(list3_, du, 4, 88, 248, 348);
     list4_ = listView(this, list9);
     place(list4_, du, 256, 120, 640, 212);
-    auxppi_ = new QPlainTextEdit(this);
+    auxppi_ = new StorableTextEdit(kObservationLength, QStringLiteral("La observación"), this);
     auxppi_->setFont(list9);
     auxppi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setEntryColours(auxppi_);
@@ -179,16 +180,8 @@ void TrackingWindow::build()
     connect(button5_, &QPushButton::clicked, this, &TrackingWindow::contents);
     connect(button10_, &QPushButton::clicked, this, [this] { print(true); });
     connect(button9_, &QPushButton::clicked, this, [this] { print(false); });
-    connect(auxppi_, &QPlainTextEdit::textChanged, this, [this] {
-        // The box holds 1500 characters.
-        const QString t = auxppi_->toPlainText();
-        if (t.size() > kObservationLength) {
-            QTextCursor c = auxppi_->textCursor();
-            auxppi_->setPlainText(t.left(kObservationLength));
-            c.setPosition(kObservationLength);
-            auxppi_->setTextCursor(c);
-        }
-    });
+    connect(auxppi_, &StorableTextEdit::refused, this,
+        [this](const QString& why) { indicateRefusal(auxppi_, why); });
     showTab(0);
 }
 
@@ -322,7 +315,7 @@ void TrackingWindow::evaluateObservationBox()
     const Record& g = app().dict.kvseguir.buffer;
     const bool ppi = g.text(KVG::PPI) == QLatin1String("X") && tabs_->currentIndex() == 1;
     if (ppi) {
-        auxppi_->setPlainText(g.memo(KVG::OBSPPI));
+        auxppi_->setStoredText(g.memo(KVG::OBSPPI));
     }
     auxppi_->setVisible(ppi);
     button11_->setVisible(ppi);
@@ -343,12 +336,9 @@ void TrackingWindow::storeObservationText()
     if (!brw5_->hasRows()) {
         return; // no row to store it in
     }
+    // The box takes only what the file can hold; its first 1000 characters are stored.
     Record& g = app().dict.kvseguir.buffer;
-    QString text = auxppi_->toPlainText().left(1000);
-    // Characters the file cannot hold are not stored silently changed.
-    if (!g.setMemo(KVG::OBSPPI, text)) {
-        g.setMemoCut(KVG::OBSPPI, text);
-    }
+    g.setMemoCut(KVG::OBSPPI, auxppi_->storableText().left(1000));
     app().dict.kvseguir.access.update();
     brw5_->resetFromFile();
     evaluateObservationBox();

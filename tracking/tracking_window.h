@@ -11,7 +11,6 @@
 
 class QComboBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QTabBar;
 class QTableView;
@@ -20,6 +19,7 @@ namespace kv {
 
 class BrowseList;
 class EditInPlace;
+class StorableTextEdit;
 
 class TrackingWindow : public ProcedureWindow {
     Q_OBJECT
@@ -46,7 +46,7 @@ public:
     QPushButton* contentsPrint() const { return button9_; }
     QPushButton* contentsButton() const { return button5_; }
     QPushButton* storeObservation() const { return button11_; }
-    QPlainTextEdit* observationBox() const { return auxppi_; }
+    StorableTextEdit* observationBox() const { return auxppi_; }
     QLabel* teacherName() const { return docente_; }
     QLabel* subjectName() const { return materia_; }
 
@@ -88,7 +88,7 @@ private:
     QPushButton* button10_;
     QTableView* list3_;
     QTableView* list4_;
-    QPlainTextEdit* auxppi_;
+    StorableTextEdit* auxppi_;
     QPushButton* button11_;
     QPushButton* button9_;
     QLabel* string11_;

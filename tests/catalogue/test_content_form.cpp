@@ -4,10 +4,10 @@
 
 #include "catalogue/content_form.h"
 #include "catalogue/content_history.h"
-#include "catalogue/text_rules.h"
 #include "data/files/kvaprende.h"
 #include "data/files/kvmaterias.h"
 #include "shell/dialog_units.h"
+#include "shell/text_rules.h"
 #include "tests/support/gui_support.h"
 #include "tests/support/test_support.h"
 

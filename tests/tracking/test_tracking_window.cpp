@@ -9,6 +9,7 @@
 #include "data/sqlite_db.h"
 #include "shell/browse_list.h"
 #include "shell/edit_in_place.h"
+#include "shell/text_rules.h"
 #include "tests/support/gui_support.h"
 #include "tests/support/test_support.h"
 #include "tracking/tracking_window.h"

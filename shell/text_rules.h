@@ -1,6 +1,6 @@
 #pragma once
 
-// What the form's two text fields take: characters of Windows-1252 only (the
+// What text fields that are stored in the record files take: characters of Windows-1252 only (the
 // character set of the record files) and at most as many as the field holds.
 // Anything else is refused whole, never stored cut, and the user is told why.
 

@@ -1,4 +1,4 @@
-#include "catalogue/text_rules.h"
+#include "shell/text_rules.h"
 
 #include "data/cp1252.h"
 
