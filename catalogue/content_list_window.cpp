@@ -32,16 +32,6 @@ BrowseSetup catalogueSetup()
     return s;
 }
 
-QLabel* display(QWidget* parent, double points, bool blue)
-{
-    QLabel* l = transparentLabel(parent, QString(), true);
-    l->setFont(kvFont(QStringLiteral("Consolas"), points, true));
-    if (blue) {
-        setTextColour(l, QColor(0, 128, 255));
-    }
-    return l;
-}
-
 } // namespace
 
 ContentListWindow::ContentListWindow(AppState& app, QWidget* parent)
@@ -60,11 +50,12 @@ void ContentListWindow::build()
     const DialogUnits du(font());
     setFixedSize(du.xToPixels(700), du.yToPixels(360));
 
-    materia_ = display(this, 14, true);
+    const QString consolas = QStringLiteral("Consolas");
+    materia_ = displayText(this, consolas, 14, QColor(0, 128, 255));
     place(materia_, du, 4, 4, 448, 16);
-    ciclo_ = display(this, 12, false);
-    curso_ = display(this, 12, false);
-    division_ = display(this, 12, false);
+    ciclo_ = displayText(this, consolas, 12);
+    curso_ = displayText(this, consolas, 12);
+    division_ = displayText(this, consolas, 12);
 
     view_ = new QTableView(this);
     QPalette p = view_->palette();
@@ -115,12 +106,9 @@ void ContentListWindow::prepare()
     const Record& m = app().dict.kvmaterias.buffer;
     const DialogUnits du(font());
     materia_->setText(formatField(m, KVM::MATERIA, Picture::parse(u"@s60")));
-    ciclo_->setText(formatField(m, KVM::CICLO, Picture::parse(u"@s10")));
-    curso_->setText(formatField(m, KVM::CURSO, Picture::parse(u"@n2")));
-    division_->setText(formatField(m, KVM::DIVISION, Picture::parse(u"@s2")));
-    place(ciclo_, du, 4, 24);
-    place(curso_, du, 84, 24);
-    place(division_, du, 108, 24);
+    showField(ciclo_, du, m, KVM::CICLO, u"@s10", 4, 24);
+    showField(curso_, du, m, KVM::CURSO, u"@n2", 84, 24);
+    showField(division_, du, m, KVM::DIVISION, u"@s2", 108, 24);
     brw1_->fill();
     view_->setFocus();
 }

@@ -1,5 +1,7 @@
 #include "shell/layout_helpers.h"
 
+#include "shell/picture.h"
+
 #include <QIcon>
 #include <QLabel>
 #include <QPalette>
@@ -36,6 +38,21 @@ QLabel* transparentLabel(QWidget* parent, const QString& text, bool bold)
         label->setFont(f);
     }
     return label;
+}
+
+QLabel* displayText(QWidget* parent, const QString& face, double points, const QColor& colour)
+{
+    QLabel* label = transparentLabel(parent, QString(), true);
+    label->setFont(kvFont(face, points, true));
+    setTextColour(label, colour);
+    return label;
+}
+
+void showField(
+    QLabel* label, const DialogUnits& du, const Record& record, int field, QStringView picture, int x, int y)
+{
+    label->setText(formatField(record, field, Picture::parse(picture)));
+    place(label, du, x, y);
 }
 
 void setTextColour(QWidget* w, const QColor& colour)

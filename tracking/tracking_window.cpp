@@ -28,16 +28,6 @@ const QColor kGrey(230, 230, 230);
 const QColor kBlue(0, 128, 255);
 constexpr int kObservationLength = 1500;
 
-QLabel* display(QWidget* parent, double points, bool blue)
-{
-    QLabel* l = transparentLabel(parent, QString(), true);
-    l->setFont(kvFont(QStringLiteral("Calibri"), points, true));
-    if (blue) {
-        setTextColour(l, kBlue);
-    }
-    return l;
-}
-
 QTableView* listView(QWidget* parent, const QFont& font)
 {
     auto* v = new QTableView(parent);
@@ -84,7 +74,8 @@ void TrackingWindow::build()
     const DialogUnits du(font());
     setFixedSize(du.xToPixels(900), du.yToPixels(440));
 
-    docente_ = display(this, 14, true);
+    const QString calibri = QStringLiteral("Calibri");
+    docente_ = displayText(this, calibri, 14, kBlue);
     place(docente_, du, 8, 4, 432, 16);
 
     list_ = new BrowseComboBox(this);
@@ -92,11 +83,11 @@ void TrackingWindow::build()
     list_->setMaxVisibleItems(20);
     place(list_, du, 8, 20, 432, 12);
 
-    ciclo_ = display(this, 10, false);
-    curso_ = display(this, 10, true);
-    division_ = display(this, 10, true);
-    especialidad_ = display(this, 10, true);
-    materia_ = display(this, 10, true);
+    ciclo_ = displayText(this, calibri, 10);
+    curso_ = displayText(this, calibri, 10, kBlue);
+    division_ = displayText(this, calibri, 10, kBlue);
+    especialidad_ = displayText(this, calibri, 10, kBlue);
+    materia_ = displayText(this, calibri, 10, kBlue);
     place(materia_, du, 8, 52, 360, 12);
 
     // The sheet: a tab bar over a framed area; the controls of each tab
@@ -263,15 +254,11 @@ void TrackingWindow::redisplay()
 {
     const Record& m = app().dict.kvmaterias.buffer;
     const DialogUnits du(font());
-    ciclo_->setText(formatField(m, KVM::CICLO, Picture::parse(u"@s11")));
-    curso_->setText(formatField(m, KVM::CURSO, Picture::parse(u"@n3")));
-    division_->setText(formatField(m, KVM::DIVISION, Picture::parse(u"@s4")));
-    especialidad_->setText(formatField(m, KVM::ESPECIALIDAD, Picture::parse(u"@s40")));
+    showField(ciclo_, du, m, KVM::CICLO, u"@s11", 8, 36);
+    showField(curso_, du, m, KVM::CURSO, u"@n3", 68, 36);
+    showField(division_, du, m, KVM::DIVISION, u"@s4", 92, 36);
+    showField(especialidad_, du, m, KVM::ESPECIALIDAD, u"@s40", 120, 36);
     materia_->setText(formatField(m, KVM::MATERIA, Picture::parse(u"@s60")));
-    place(ciclo_, du, 8, 36);
-    place(curso_, du, 68, 36);
-    place(division_, du, 92, 36);
-    place(especialidad_, du, 120, 36);
 }
 
 void TrackingWindow::subjectEvent()
