@@ -29,36 +29,36 @@ const QImage& measureDevice()
 
 // Metrics are built once per font: a sheet measures the same few fonts on
 // every page.
-const QFontMetricsF& metricsFor(const FontSpec& spec)
+const QFontMetricsF& metricsFor(const FontSpec& style)
 {
     static std::map<std::tuple<QString, double, bool>, std::unique_ptr<QFontMetricsF>> cache;
-    auto& slot = cache[{spec.face, spec.points, spec.bold}];
+    auto& slot = cache[{style.face, style.points, style.bold}];
     if (!slot) {
-        slot = std::make_unique<QFontMetricsF>(fontFor(spec), &measureDevice());
+        slot = std::make_unique<QFontMetricsF>(fontFor(style), &measureDevice());
     }
     return *slot;
 }
 
 } // namespace
 
-QFont fontFor(const FontSpec& spec)
+QFont fontFor(const FontSpec& style)
 {
-    QFont font = kvFont(spec.face, spec.points, spec.bold);
+    QFont font = kvFont(style.face, style.points, style.bold);
     // No ligatures: with them "ti" became one glyph that PDF readers cannot
     // turn back into text ("Matemática" was found as "Matemá ca").
     font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
-QSizeF textSize(const FontSpec& spec, const QString& text)
+QSizeF textSize(const FontSpec& style, const QString& text)
 {
-    const QFontMetricsF& m = metricsFor(spec);
+    const QFontMetricsF& m = metricsFor(style);
     return {m.horizontalAdvance(text) * kUnitsPerPixel, m.height() * kUnitsPerPixel};
 }
 
-double digitsWidth(const FontSpec& spec, int count)
+double digitsWidth(const FontSpec& style, int count)
 {
-    return metricsFor(spec).horizontalAdvance(QString(count, QLatin1Char('0'))) * kUnitsPerPixel;
+    return metricsFor(style).horizontalAdvance(QString(count, QLatin1Char('0'))) * kUnitsPerPixel;
 }
 
 } // namespace kv::sheets

@@ -12,14 +12,14 @@
 
 namespace kv::sheets {
 
-// The font of a spec, with the layouts' face replacements ("Calibri" is
+// The font of a style, with the layouts' face replacements ("Calibri" is
 // drawn with its metric twin where it is not installed).
-QFont fontFor(const FontSpec& spec);
+QFont fontFor(const FontSpec& style);
 
 // Width and line height of a one-line text.
-QSizeF textSize(const FontSpec& spec, const QString& text);
+QSizeF textSize(const FontSpec& style, const QString& text);
 
 // Width of `count` digits, the room a number picture keeps for its positions.
-double digitsWidth(const FontSpec& spec, int count);
+double digitsWidth(const FontSpec& style, int count);
 
 } // namespace kv::sheets
