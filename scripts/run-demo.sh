@@ -12,4 +12,9 @@ if [ ! -f "$demo/KVMaterias.TPS" ]; then
   "$build/app/kvadmin" --dir "$demo" demo
 fi
 cd "$demo"
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No desktop display found (DISPLAY is not set): KVAPP is a desktop program." >&2
+  echo "Run this from a desktop session, or e.g.: xvfb-run -a bash scripts/run-demo.sh" >&2
+  exit 1
+fi
 exec "$build/app/kvapp"
