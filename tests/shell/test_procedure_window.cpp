@@ -1,9 +1,11 @@
 // The request/response protocol of the window frame.
 
+#include "shell/ini_file.h"
 #include "shell/procedure_window.h"
 #include "tests/support/gui_support.h"
 #include "tests/support/test_support.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace kv {
@@ -39,6 +41,15 @@ TEST(ProcedureWindow, ARequestIsConsumedOnceAndTheResponseDefaultsToCancelled)
     ProcedureWindow done(app, {QStringLiteral("Otra"), {}, false});
     test::runWindow(done, [&] { done.setResponse(RequestCompleted); });
     EXPECT_EQ(app.globalResponse, RequestCompleted);
+
+    // Each window's placement is kept under its procedure name in KVAPP.INI;
+    // a fixed-size window keeps no size.
+    IniFile ini;
+    ini.load(QDir(folder.path()).filePath(QStringLiteral("KVAPP.INI")));
+    EXPECT_EQ(
+        ini.value(QStringLiteral("Cargar_Contenido"), QStringLiteral("Maximize")), QStringLiteral("No"));
+    EXPECT_TRUE(ini.value(QStringLiteral("Cargar_Contenido"), QStringLiteral("XPos")).has_value());
+    EXPECT_FALSE(ini.value(QStringLiteral("Cargar_Contenido"), QStringLiteral("Width")).has_value());
 }
 
 } // namespace
