@@ -172,12 +172,12 @@ bool expected(const SyncResult& r, bool repeated)
     return r.ok && r.created == (repeated ? 0 : kNewRows) && r.deleted == 0;
 }
 
-// (a) and (b): args are the rows of the tracking file and whether the run is
-// a repeated one.
-void BM_Sync(benchmark::State& state)
+// Times `sync` on a run; a first run drops the new rows between iterations,
+// a repeated one runs once beforehand so that nothing is left to do.
+template <class Sync> void timeSync(benchmark::State& state, const char* name, Sync sync)
 {
     const bool repeated = state.range(1) != 0;
-    Run run(state.range(0), "sync");
+    Run run(state.range(0), name);
     if (repeated && !expected(synchroniseContents(run.dict, run.subject), false)) {
         state.SkipWithError("the first run did not create the rows");
         return;
@@ -188,11 +188,20 @@ void BM_Sync(benchmark::State& state)
             run.dropNewRows();
             state.ResumeTiming();
         }
-        if (!expected(synchroniseContents(run.dict, run.subject), repeated)) {
+        if (!sync(run, repeated)) {
             state.SkipWithError("unexpected result");
             return;
         }
     }
+}
+
+// (a) and (b): args are the rows of the tracking file and whether the run is
+// a repeated one.
+void BM_Sync(benchmark::State& state)
+{
+    timeSync(state, "sync", [](Run& run, bool repeated) {
+        return expected(synchroniseContents(run.dict, run.subject), repeated);
+    });
 }
 BENCHMARK(BM_Sync)
     ->ArgNames({"rows", "repeated"})
@@ -208,24 +217,10 @@ BENCHMARK(BM_Sync)
 // The reference run whole (small files only).
 void BM_Reference(benchmark::State& state)
 {
-    const bool repeated = state.range(1) != 0;
-    Run run(state.range(0), "reference");
-    if (repeated && !expected(synchroniseContents(run.dict, run.subject), false)) {
-        state.SkipWithError("the first run did not create the rows");
-        return;
-    }
-    for (auto _ : state) {
-        if (!repeated) {
-            state.PauseTiming();
-            run.dropNewRows();
-            state.ResumeTiming();
-        }
+    timeSync(state, "reference", [](Run& run, bool repeated) {
         const test::ReferenceResult r = test::referenceSync(run.dict, run.subject);
-        if (!r.ok || r.created != (repeated ? 0 : kNewRows) || r.deleted != 0) {
-            state.SkipWithError("unexpected result");
-            return;
-        }
-    }
+        return r.ok && r.created == (repeated ? 0 : kNewRows) && r.deleted == 0;
+    });
 }
 BENCHMARK(BM_Reference)
     ->ArgNames({"rows", "repeated"})

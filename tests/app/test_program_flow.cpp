@@ -20,20 +20,32 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace kv {
 namespace {
 
-TEST(ProgramFlow, LoginOpensTheTrackingWindowAndSalirEndsBoth)
-{
+// The demo school with every procedure of the program installed.
+class ProgramFlow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        admin::DemoSummary summary;
+        QString error;
+        ASSERT_TRUE(admin::createDemoSchool(folder.path(), &summary, &error)) << error.toStdString();
+        state = std::make_unique<AppState>(folder.path());
+        state->errors.setPresenter(&recorder);
+        installProcedures(*state);
+    }
+
     test::TempFolder folder;
-    admin::DemoSummary summary;
-    QString error;
-    ASSERT_TRUE(admin::createDemoSchool(folder.path(), &summary, &error)) << error.toStdString();
-    AppState app(folder.path());
     test::RecordingPresenter recorder;
-    app.errors.setPresenter(&recorder);
-    installProcedures(app);
+    std::unique_ptr<AppState> state;
+};
+
+TEST_F(ProgramFlow, LoginOpensTheTrackingWindowAndSalirEndsBoth)
+{
+    AppState& app = *state;
     ASSERT_TRUE(app.procedures.trackingWindow && app.procedures.contentList && app.procedures.contentForm
         && app.procedures.progressSheet && app.procedures.contentsSheet);
 
@@ -77,16 +89,9 @@ template <class W, class Act> void whenModal(Act act)
     });
 }
 
-TEST(ProgramFlow, ANewCatalogueEntryGivesEveryStudentARow)
+TEST_F(ProgramFlow, ANewCatalogueEntryGivesEveryStudentARow)
 {
-    test::TempFolder folder;
-    admin::DemoSummary summary;
-    QString error;
-    ASSERT_TRUE(admin::createDemoSchool(folder.path(), &summary, &error)) << error.toStdString();
-    AppState app(folder.path());
-    test::RecordingPresenter recorder;
-    app.errors.setPresenter(&recorder);
-    installProcedures(app);
+    AppState& app = *state;
     app.dict.kvmaterias.buffer.setInteger(KVM::DNI_DOCENTE, 20345678);
     ASSERT_EQ(app.dict.kvmaterias.access.fetch(KVM::CLAVE_DNI_PROFESOR), Status::Ok);
 
